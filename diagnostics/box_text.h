@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+extern const char kErrorCaption[];    // "Kivrelle Installer: Error"
+extern const char kMessageCaption[];  // "Kivrelle Installer"
+
+// The sentence pointing to the log files, in the given language (English for an
+// unknown one), starting with two line feeds.
+const char* errorSuffix(const std::string& language);
+
+// The caller's text immediately followed by the suffix.
+std::string errorBoxText(const std::string& text, const std::string& language);

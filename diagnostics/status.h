@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+
+#include "diagnostics/window_handle.h"
+
+// The part of every working object that talks to the user: the error box with
+// its hint in the user's language, and the plain message box. The language is
+// determined once, when the object is built.
+class Status {
+public:
+    Status();
+
+    // Progress reports: the status dialog's text is fixed at start-up, so they show nothing.
+    void showStatus(const std::string& text, int step);
+    void showStatus(const std::string& text);
+    void showStatus(int step);
+    void setMaxPercentage(int maxPercentage);
+
+    // The window is accepted for the callers' sake; both boxes have no owner.
+    void showError(WindowHandle window, const std::string& text);
+    void showMessage(const std::string& text);
+
+    const std::string& language() const { return language_; }
+
+private:
+    int maxPercentage_;
+    std::string language_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+// The launcher's command line: the switches -q (quiet) and -s (silent) and the
+// pass-through argument that follows them, which the wizard receives.
+struct CommandLine {
+    int quiet = 0;
+    int silent = 0;
+    std::string passThrough;
+};
+
+// Words are separated by single blanks. Any word containing "-q" or "-s" is a
+// switch, but the last word is never examined, so a switch counts only when
+// another word follows it. The first word after a switch is the pass-through
+// argument; a double quote in it starts a quoted run of words that ends with the
+// next word holding a double quote.
+CommandLine parseCommandLine(const std::string& commandLine);
+
+// The status dialog's test: true when a word other than the last contains "-q" or "-s".
+bool isQuietCommandLine(const std::string& commandLine);
+
+// The first line of startdir.txt without the blanks and line ends that end it.
+std::string trimStartDir(const std::string& line);
+
+// An argument for _spawnv, which joins arguments with blanks and does not quote:
+// one holding a blank is enclosed in double quotes so it arrives whole.
+std::string quoteArgumentIfBlank(const std::string& argument);

@@ -1,0 +1,7 @@
+#include "launcher/shell_state.h"
+
+std::string waitInstallFilename;
+std::string showDialogFilename;
+std::atomic<HWND> hDlgMain{nullptr};
+int postedQuit = 0;
+HINSTANCE hInst = nullptr;

@@ -1,0 +1,13 @@
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+// Values the main thread sets before the worker starts. The worker only reads
+// them; hDlgMain may become null at any time when the user closes the dialog.
+extern std::string waitInstallFilename;  // <current dir>\__kivinstall.sem
+extern std::string showDialogFilename;   // <current dir>\__kivshow.sem
+extern std::atomic<HWND> hDlgMain;
+extern int postedQuit;
+extern HINSTANCE hInst;

@@ -1,0 +1,145 @@
+// Process entry: the hidden main window, the status dialog, the worker thread
+// and the three waits on the semaphore files that the worker removes.
+#include <windows.h>
+#include <process.h>
+
+#include <cstdio>
+#include <string>
+
+#include "launcher/command_line.h"
+#include "launcher/handover.h"
+#include "launcher/resources/resource.h"
+#include "launcher/shell_state.h"
+#include "launcher/status_dialog.h"
+#include "launcher/worker.h"
+#include "locale/language.h"
+#include "util/file_utils.h"
+
+namespace {
+
+const UINT_PTR kTimerId = 1;
+const UINT kTimerPeriodMs = 100;
+const int kLingerMessages = 199;
+const char kWindowClass[] = "GenericWClass";
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        postedQuit = 1;
+        return 0;
+    case WM_SETFOCUS:
+        SetFocus(hDlgMain);
+        return 0;
+    case WM_TIMER:
+        return 0;  // the timer only wakes the waits
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+bool registerWindowClass() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = MainWndProc;
+    windowClass.hInstance = hInst;
+    windowClass.hIcon = LoadIconA(hInst, "IDI_ICON1");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszMenuName = "";
+    windowClass.lpszClassName = kWindowClass;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+// Runs one wait: messages are handled one at a time, and `done` is asked after
+// each. Ends when done says so (the timer is then killed) or on the quit message.
+template <typename Done>
+void runWait(HWND mainWindow, WPARAM& exitCode, Done done) {
+    SetTimer(mainWindow, kTimerId, kTimerPeriodMs, nullptr);
+    MSG message;
+    for (;;) {
+        BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == -1) break;  // cannot happen with a null window filter; never spin on it
+        exitCode = message.wParam;
+        if (got == 0) return;
+        HWND dialog = hDlgMain;
+        if (dialog == nullptr || !IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (done()) break;
+    }
+    KillTimer(mainWindow, kTimerId);
+}
+
+void runWaits(HWND mainWindow, WPARAM& exitCode) {
+    auto installGone = [] { return !fileExists(waitInstallFilename); };
+    runWait(mainWindow, exitCode, [&] { return installGone() || !fileExists(showDialogFilename); });
+
+    int lingered = 0;
+    runWait(mainWindow, exitCode, [&] {
+        if (lingered > kLingerMessages || installGone()) return true;
+        ++lingered;
+        return false;
+    });
+
+    if (HWND dialog = hDlgMain) ShowWindow(dialog, SW_HIDE);
+    ShowWindow(mainWindow, SW_HIDE);
+
+    if (!installGone()) runWait(mainWindow, exitCode, installGone);
+}
+
+void showStatusDialog(HWND mainWindow, HWND dialog, int showCommand) {
+    ShowWindow(mainWindow, showCommand);
+    ShowWindow(dialog, SW_SHOW);
+    std::string text = getMessage(dialog, IDC_STATUS_TEXT);
+    SetDlgItemTextA(dialog, IDC_STATUS_TEXT, text.c_str());
+}
+
+bool startWorker(const char* commandLine) {
+    std::string* text = new std::string(commandLine ? commandLine : "");
+    if (_beginthread(startMainThread, 0, text) != static_cast<uintptr_t>(-1)) return true;
+    delete text;
+    return false;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showCommand) {
+    std::string currentDir = getCurrentDir();
+    waitInstallFilename = currentDir + "\\__kivinstall.sem";
+    showDialogFilename = currentDir + "\\__kivshow.sem";
+    // Read now: clean-up removes startdir.txt long before the hand-over.
+    std::string startDir = getStartDir();
+
+    hInst = instance;
+    if (previousInstance == nullptr && !registerWindowClass()) return 0;
+
+    HWND mainWindow = CreateWindowExA(0, kWindowClass, "", WS_POPUP, CW_USEDEFAULT, 0, 0, 0,
+                                      nullptr, nullptr, instance, nullptr);
+    HWND dialog = CreateDialogA(instance, "STATUSDIALOG", mainWindow, StatusDialog);
+    hDlgMain = dialog;
+    setWindowCharType(dialog);
+
+    if (!isQuietCommandLine(commandLine ? commandLine : "")) {
+        showStatusDialog(mainWindow, dialog, showCommand);
+    }
+
+    // The semaphore files exist before the worker starts: a worker that ended at
+    // once would otherwise remove them before they were written, and the last
+    // wait would never end.
+    createSemaphoreFile(waitInstallFilename);
+    createSemaphoreFile(showDialogFilename);
+    WPARAM exitCode = 0;
+    if (startWorker(commandLine)) {
+        runWaits(mainWindow, exitCode);
+    } else {
+        std::remove(showDialogFilename.c_str());
+        std::remove(waitInstallFilename.c_str());
+    }
+
+    handOverToCleanup(currentDir, startDir);
+    if (!postedQuit) PostQuitMessage(0);
+    return static_cast<int>(exitCode);
+}

@@ -1,0 +1,41 @@
+#include "launcher/worker.h"
+
+#include <process.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "launcher/command_line.h"
+#include "launcher/shell_state.h"
+#include "util/file_utils.h"
+#include "util/unique_file.h"
+
+namespace {
+
+const int kStartDirLineLimit = 4999;
+
+}  // namespace
+
+void __cdecl startMainThread(void* argument) {
+    CommandLine commandLine;
+    {
+        std::unique_ptr<std::string> text(static_cast<std::string*>(argument));
+        commandLine = parseCommandLine(*text);
+    }
+    // The clean-up program may be replaced by the installation; the copy is what runs at the end.
+    copyFile("cleanup.exe", "__cleanup.exe");
+    startProgram(commandLine.quiet, commandLine.silent, commandLine.passThrough);
+    // The worker's last signal: the main thread ends its waits and hands over.
+    std::remove(waitInstallFilename.c_str());
+    _endthread();
+}
+
+std::string getStartDir() {
+    if (!fileExists("startdir.txt")) return std::string();
+    UniqueFile file = openFile("startdir.txt", "rt");
+    if (!file) return std::string();
+    std::vector<char> line(kStartDirLineLimit + 1, '\0');
+    if (std::fgets(line.data(), kStartDirLineLimit + 1, file.get()) == nullptr) return std::string();
+    return trimStartDir(line.data());
+}

@@ -1,0 +1,36 @@
+#include <windows.h>
+
+#include "locale/language.h"
+#include "locale/language_match.h"
+#include "util/win_handles.h"
+
+namespace {
+
+bool isJapanese(std::string language) {
+    lowerAsciiLetters(language);
+    return language == "japanese";
+}
+
+// Creates a 16-point Shift-JIS font on the window's device context and selects
+// it and the previous font back again, as the dialog has always done.
+void prepareJapaneseFont(HWND window) {
+    WindowDC dc(window);
+    if (!dc) return;
+    LOGFONTA font = {};
+    font.lfHeight = -MulDiv(16, GetDeviceCaps(dc.get(), LOGPIXELSY), 72);
+    font.lfCharSet = SHIFTJIS_CHARSET;
+    font.lfPitchAndFamily = FF_ROMAN | DEFAULT_PITCH;
+    UniqueGdiObject created(CreateFontIndirectA(&font));
+    if (!created) return;
+    SelectedObject selected(dc.get(), created.get());
+}
+
+}  // namespace
+
+void setWindowCharType(WindowHandle window) {
+    if (isJapanese(getLanguage())) prepareJapaneseFont(window);
+}
+
+void selectControlIdCharType(WindowHandle dialog, int controlId, const std::string& language) {
+    if (isJapanese(language)) prepareJapaneseFont(GetDlgItem(dialog, controlId));
+}

@@ -1,0 +1,236 @@
+// Test tool: watches the windows another process shows, as a user would see them.
+//   boxwatch watch <record> <stop-file>  records every message box (caption, text,
+//        style, extended style, icon) and presses OK; records the status dialog once
+//        when it is first visible; ends when <stop-file> exists.
+//   boxwatch escape                      presses Escape on the status dialog.
+//   boxwatch state                       prints whether the status dialog exists.
+//   boxwatch exec <program> <file>       starts <program> with exactly the command line
+//        held in <file> after its name, waits, and prints its exit code.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kStatusTextId = 104;
+
+std::string className(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string windowText(HWND window) {
+    char text[4096] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string itemText(HWND dialog, int id) {
+    char text[4096] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+// Control characters as escapes, so a record is one line; other bytes stay as they are.
+std::string escaped(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\t') out += "\\t";
+        else if (c == '\\') out += "\\\\";
+        else out += static_cast<char>(c);
+    }
+    return out;
+}
+
+BOOL CALLBACK collectDialog(HWND window, LPARAM list) {
+    if (className(window) == "#32770") reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> topLevelDialogs() {
+    std::vector<HWND> found;
+    EnumWindows(collectDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool isStatusDialog(HWND window) {
+    return GetDlgItem(window, kStatusTextId) != nullptr && GetDlgItem(window, IDOK) == nullptr;
+}
+
+bool isMessageBox(HWND window) {
+    return GetDlgItem(window, IDOK) != nullptr && IsWindowVisible(window);
+}
+
+HWND findStatusDialog() {
+    for (HWND window : topLevelDialogs()) {
+        if (isStatusDialog(window)) return window;
+    }
+    return nullptr;
+}
+
+// Which standard icon a box shows, judged by its pixels on the screen.
+std::string iconName(HWND box) {
+    HWND icon = GetDlgItem(box, 0x440);         // Wine's id for the icon static
+    if (!icon) icon = GetDlgItem(box, 0x14);    // Windows' id
+    if (!icon) return "none";
+    RECT rect;
+    GetWindowRect(icon, &rect);
+    const int size = GetSystemMetrics(SM_CXICON);
+    HDC screen = GetDC(nullptr);
+    HDC shot = CreateCompatibleDC(screen);
+    HDC drawn = CreateCompatibleDC(screen);
+    HBITMAP shotBitmap = CreateCompatibleBitmap(screen, size, size);
+    HBITMAP drawnBitmap = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ oldShot = SelectObject(shot, shotBitmap);
+    HGDIOBJ oldDrawn = SelectObject(drawn, drawnBitmap);
+    BitBlt(shot, 0, 0, size, size, screen, rect.left, rect.top, SRCCOPY);
+    COLORREF background = GetPixel(shot, 0, 0);
+
+    struct Candidate { const char* name; LPCSTR id; } candidates[] = {
+        {"error", IDI_HAND}, {"warning", IDI_EXCLAMATION},
+        {"information", IDI_ASTERISK}, {"question", IDI_QUESTION}};
+    std::string best = "unknown";
+    int bestScore = size * size * 9 / 10;
+    for (const Candidate& candidate : candidates) {
+        HBRUSH brush = CreateSolidBrush(background);
+        RECT all = {0, 0, size, size};
+        FillRect(drawn, &all, brush);
+        DeleteObject(brush);
+        DrawIcon(drawn, 0, 0, LoadIconA(nullptr, candidate.id));
+        int score = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                if (GetPixel(drawn, x, y) == GetPixel(shot, x, y)) ++score;
+        if (score > bestScore) { bestScore = score; best = candidate.name; }
+    }
+    SelectObject(shot, oldShot);
+    SelectObject(drawn, oldDrawn);
+    DeleteObject(shotBitmap);
+    DeleteObject(drawnBitmap);
+    DeleteDC(shot);
+    DeleteDC(drawn);
+    ReleaseDC(nullptr, screen);
+    return best;
+}
+
+std::string rectText(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    char text[80];
+    std::snprintf(text, sizeof text, "%ld,%ld,%ld,%ld", rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top);
+    return text;
+}
+
+void writeRecord(FILE* out, const std::string& line) {
+    std::fputs(line.c_str(), out);
+    std::fputc('\n', out);
+    std::fflush(out);
+}
+
+void recordBox(FILE* out, HWND box) {
+    Sleep(200);  // let it finish drawing before its icon is read
+    char styles[64];
+    std::snprintf(styles, sizeof styles, "%08lX\t%08lX", GetWindowLongA(box, GWL_STYLE),
+                  GetWindowLongA(box, GWL_EXSTYLE));
+    writeRecord(out, "box\t" + escaped(windowText(box)) + "\t" + escaped(itemText(box, 0xFFFF)) +
+                         "\t" + styles + "\t" + iconName(box));
+}
+
+void recordStatusDialog(FILE* out, HWND dialog) {
+    // The text is set just after the dialog is shown.
+    for (int tries = 0; tries < 100 && itemText(dialog, kStatusTextId).empty(); ++tries) Sleep(10);
+    HWND parent = GetParent(dialog);
+    writeRecord(out, "status\t" + escaped(windowText(dialog)) + "\t" +
+                         escaped(itemText(dialog, kStatusTextId)) + "\t" + rectText(dialog) + "\t" +
+                         rectText(parent) + "\t" + (IsWindowVisible(parent) ? "1" : "0"));
+}
+
+int watch(const char* recordPath, const char* stopPath) {
+    FILE* out = std::fopen(recordPath, "ab");
+    if (!out) return 1;
+    std::set<HWND> pressed;
+    bool statusSeen = false;
+    for (;;) {
+        bool stopping = GetFileAttributesA(stopPath) != INVALID_FILE_ATTRIBUTES;
+        for (HWND window : topLevelDialogs()) {
+            if (isMessageBox(window)) {
+                if (pressed.insert(window).second) recordBox(out, window);
+                PostMessageA(window, WM_COMMAND, IDOK, 0);
+            } else if (!statusSeen && isStatusDialog(window) && IsWindowVisible(window)) {
+                statusSeen = true;
+                recordStatusDialog(out, window);
+            }
+        }
+        if (stopping) break;
+        Sleep(10);
+    }
+    std::fclose(out);
+    return 0;
+}
+
+int pressEscape() {
+    for (int tries = 0; tries < 2000; ++tries) {
+        HWND dialog = findStatusDialog();
+        if (dialog && IsWindowVisible(dialog)) {
+            PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+            PostMessageA(dialog, WM_KEYUP, VK_ESCAPE, 0);
+            std::puts("escaped");
+            return 0;
+        }
+        Sleep(10);
+    }
+    std::puts("no status dialog");
+    return 1;
+}
+
+int printState() {
+    HWND dialog = findStatusDialog();
+    std::printf("status-dialog=%s\n", !dialog ? "absent" : IsWindowVisible(dialog) ? "visible" : "hidden");
+    return 0;
+}
+
+int execProgram(const char* program, const char* commandLinePath) {
+    std::string commandLine = program;
+    if (FILE* file = std::fopen(commandLinePath, "rb")) {
+        char buffer[65536];
+        size_t length = std::fread(buffer, 1, sizeof buffer, file);
+        std::fclose(file);
+        if (length > 0) commandLine += " " + std::string(buffer, length);
+    }
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+    mutableLine.push_back('\0');
+    if (!CreateProcessA(program, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        std::printf("start failed %lu\n", GetLastError());
+        return 1;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    std::printf("exit=%lu\n", exitCode);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "watch") == 0) return watch(argv[2], argv[3]);
+    if (argc == 2 && std::strcmp(argv[1], "escape") == 0) return pressEscape();
+    if (argc == 2 && std::strcmp(argv[1], "state") == 0) return printState();
+    if (argc == 4 && std::strcmp(argv[1], "exec") == 0) return execProgram(argv[2], argv[3]);
+    std::fputs("usage: boxwatch watch <record> <stop-file> | escape | state | exec <program> <file>\n", stderr);
+    return 2;
+}

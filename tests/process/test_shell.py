@@ -1,0 +1,130 @@
+"""The launcher shell as a user sees it: windows, waits, semaphore files and the
+hand-over to the clean-up program, in a real process under Wine."""
+import os
+import shutil
+import time
+import unittest
+
+from winebed import SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed
+
+SEMAPHORES = ('__kivinstall.sem', '__kivshow.sem')
+
+
+def status_shown(bed):
+    with open(bed.record, 'rb') as f:
+        return b'status\t' in f.read()
+
+
+class Windows(unittest.TestCase):
+    def assertNoSemaphoresLeft(self, bed):
+        for name in SEMAPHORES:
+            self.assertFalse(bed.exists(name), name)
+
+    def test_quiet_switch_followed_by_a_word_never_shows_a_window_yet_waits_for_the_worker(self):
+        with WineBed() as bed:
+            bed.write('__hold.sem', 'hold')
+            bed.start(r'-q C:\target', program=SCRIPTED_LAUNCHER)
+            self.assertTrue(bed.wait_for(lambda: bed.exists('__kivinstall.sem')))
+            time.sleep(1.5)
+            self.assertTrue(bed.running(), 'the launcher must wait for its worker')
+            self.assertIn('status-dialog=hidden', bed.tool('state'))
+            os.remove(bed.path('__hold.sem'))
+            run = bed.finish()
+            self.assertEqual(run.status, [])
+            self.assertNoSemaphoresLeft(bed)
+
+    def test_switch_as_last_word_shows_the_centred_dialog_with_the_main_window_behind_it(self):
+        with WineBed() as bed:
+            bed.write('__hold.sem', 'hold')
+            bed.start('x -q', program=SCRIPTED_LAUNCHER)
+            self.assertTrue(bed.wait_for(lambda: status_shown(bed)))
+            os.remove(bed.path('__hold.sem'))
+            run = bed.finish()
+            [status] = run.status
+            _, caption, text, dialog_rect, main_rect, main_visible = status
+            self.assertEqual((caption, text), (b'Installer', b'Unpacking the installer...'))
+            self.assertEqual(dialog_rect, main_rect)
+            x, y, width, height = map(int, dialog_rect.split(b','))
+            self.assertTrue(0 < x < 1024 - width and 0 < y < 768 - height, dialog_rect)
+            self.assertEqual(main_visible, b'1')
+
+    def test_escape_destroys_the_dialog_but_the_process_still_waits_for_the_worker(self):
+        with WineBed() as bed:
+            bed.write('__hold.sem', 'hold')
+            bed.start('', program=SCRIPTED_LAUNCHER)
+            self.assertTrue(bed.wait_for(lambda: status_shown(bed)))
+            self.assertIn('escaped', bed.tool('escape'))
+            self.assertTrue(bed.wait_for(lambda: 'absent' in bed.tool('state'), timeout=5))
+            time.sleep(1.0)
+            self.assertTrue(bed.running())
+            self.assertTrue(bed.exists('__kivinstall.sem'))
+            os.remove(bed.path('__hold.sem'))
+            bed.finish(timeout=30)
+            self.assertNoSemaphoresLeft(bed)
+
+    def test_removing_the_install_semaphore_ends_every_wait_at_once(self):
+        with WineBed() as bed:
+            bed.write('__hold.sem', 'hold')
+            bed.start('', program=SCRIPTED_LAUNCHER)
+            self.assertTrue(bed.wait_for(lambda: status_shown(bed)))
+            removed = time.monotonic()
+            os.remove(bed.path('__kivinstall.sem'))
+            self.assertTrue(bed.wait_for(lambda: not bed.running(), timeout=10))
+            # One timer period, plus Wine's process teardown.
+            self.assertLess(time.monotonic() - removed, 1.0)
+            bed.finish()
+
+    def test_a_worker_that_ends_at_once_leaves_no_semaphore_and_the_process_ends(self):
+        with WineBed() as bed:
+            run = bed.run('')
+            self.assertIsNotNone(run.exit_code)
+            self.assertNoSemaphoresLeft(bed)
+
+
+class HandOver(unittest.TestCase):
+    def install_cleanup(self, bed):
+        shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
+
+    def cleanup_record(self, bed):
+        with open(bed.path('cleanup-run.txt'), 'rb') as f:
+            return dict(line.split(b'=', 1) for line in f.read().decode('latin-1').encode().splitlines())
+
+    def test_start_directory_elsewhere_starts_the_copy_with_its_name_and_the_directory(self):
+        with WineBed(install_name='my install') as bed:
+            self.install_cleanup(bed)
+            bed.write('startdir.txt', 'C:\\somewhere else  \r\n')
+            bed.write('cleanup-delay.txt', '1500')
+            run = bed.run('')
+            self.assertFalse(bed.exists('cleanup-run.txt'), 'the launcher must not wait for it')
+            self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt'), timeout=20))
+            record = self.cleanup_record(bed)
+            directory = bed.windows_path(bed.install_dir).encode()
+            self.assertEqual(record[b'argc'], b'2')
+            self.assertEqual(record[b'argv[0]'], b'__cleanup.exe')
+            self.assertEqual(record[b'argv[1]'], directory)
+            self.assertEqual(record[b'cmdline'], b'__cleanup.exe "' + directory + b'"')
+            self.assertTrue(bed.exists('cleanup.exe'))
+            self.assertIsNotNone(run.exit_code)
+
+    def test_no_start_directory_removes_both_clean_up_programs(self):
+        with WineBed() as bed:
+            self.install_cleanup(bed)
+            bed.run('')
+            time.sleep(0.5)
+            self.assertFalse(bed.exists('__cleanup.exe'))
+            self.assertFalse(bed.exists('cleanup.exe'))
+            self.assertFalse(bed.exists('cleanup-run.txt'))
+
+    def test_start_directory_naming_this_directory_in_other_case_is_no_hand_over(self):
+        with WineBed() as bed:
+            self.install_cleanup(bed)
+            bed.write('startdir.txt', bed.windows_path(bed.install_dir).upper() + '\r\n')
+            bed.run('')
+            time.sleep(0.5)
+            self.assertFalse(bed.exists('__cleanup.exe'))
+            self.assertFalse(bed.exists('cleanup.exe'))
+            self.assertFalse(bed.exists('cleanup-run.txt'))
+
+
+if __name__ == '__main__':
+    unittest.main()

@@ -1,0 +1,68 @@
+#include "launcher/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ParseCase {
+    const char* commandLine;
+    int quiet;
+    int silent;
+    const char* passThrough;
+};
+
+const ParseCase kParseCases[] = {
+    {"-q C:\\target", 1, 0, "C:\\target"},
+    {"-s \"C:\\my dir\"", 0, 1, "C:\\my dir"},
+    // The last word is taken unchanged, quotes included.
+    {"-q \"word\"", 1, 0, "\"word\""},
+    {"-q \"word\" x y", 1, 0, "word\" x y"},
+    {"x y -q z w", 1, 0, "z"},
+    // The last word is never a switch.
+    {"-q", 0, 0, ""},
+    {"x -q", 0, 0, ""},
+    // Any word holding "-s" counts, a directory name included.
+    {"-q C:\\my-stuff x", 1, 1, "x"},
+    {"-q C:\\my-stuff", 1, 0, "C:\\my-stuff"},
+    {"x-sy z", 0, 1, "z"},
+    {"-q -s dir", 1, 1, "dir"},
+    {"", 0, 0, ""},
+    {"-s \"a  b\"", 0, 1, "a  b"},
+    {"-s \"a b c\" d", 0, 1, "a b c"},
+};
+
+class ParseCommandLineTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseCommandLineTest, SwitchesAndPassThrough) {
+    const ParseCase& c = GetParam();
+    CommandLine result = parseCommandLine(c.commandLine);
+    EXPECT_EQ(result.quiet, c.quiet);
+    EXPECT_EQ(result.silent, c.silent);
+    EXPECT_EQ(result.passThrough, c.passThrough);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ParseCommandLineTest, ::testing::ValuesIn(kParseCases));
+
+TEST(IsQuietCommandLineTest, SwitchCountsOnlyBeforeAnotherWord) {
+    EXPECT_TRUE(isQuietCommandLine("-q dir"));
+    EXPECT_TRUE(isQuietCommandLine("-s dir"));
+    EXPECT_TRUE(isQuietCommandLine("x-sy z"));
+    EXPECT_FALSE(isQuietCommandLine("-q"));
+    EXPECT_FALSE(isQuietCommandLine("dir -q"));
+    EXPECT_FALSE(isQuietCommandLine("a b"));
+    EXPECT_FALSE(isQuietCommandLine(""));
+}
+
+TEST(TrimStartDirTest, DropsTrailingBlanksAndLineEnds) {
+    EXPECT_EQ(trimStartDir("C:\\dir  \r\n"), "C:\\dir");
+    EXPECT_EQ(trimStartDir("C:\\my dir\n"), "C:\\my dir");
+    EXPECT_EQ(trimStartDir("  \r\n"), "");
+    EXPECT_EQ(trimStartDir(""), "");
+}
+
+TEST(QuoteArgumentIfBlankTest, QuotesOnlyWhenBlankPresent) {
+    EXPECT_EQ(quoteArgumentIfBlank("C:\\a b"), "\"C:\\a b\"");
+    EXPECT_EQ(quoteArgumentIfBlank("C:\\ab"), "C:\\ab");
+}
+
+}  // namespace

@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+
+// The current working directory without a trailing backslash ("C:" in a drive
+// root), or "." when the system gives none.
+std::string getCurrentDir();
+
+// The search path from the environment ("path", then "PATH", then "Path"), or null.
+const char* getPathPtr();
+
+// Existence test only: says nothing about permissions.
+int fileExists(const std::string& path);
+int isDir(const std::string& path);
+
+// 1 when the target is a complete copy of the source. A missing or unreadable
+// source leaves the target untouched; a failed copy leaves no partial target.
+int copyFile(const std::string& source, const std::string& target);
+
+// Like copyFile, but appends; a failed append may leave a partly appended target.
+int appendFile(const std::string& source, const std::string& target);
+
+// Appends one line to changes.txt, the record of changes made outside the installation.
+void logSystemChange(const std::string& line);
+
+// Writes "ok" and a line end; a file that cannot be created is skipped silently.
+void createSemaphoreFile(const std::string& path);

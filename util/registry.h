@@ -1,0 +1,11 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// Reads a registry value as text, asking for at most `limit` bytes. The type is
+// not checked; the text ends at the first zero byte or at what was read, so a
+// value without its terminator cannot run past the buffer. A value larger than
+// the limit counts as unreadable. Returns 1 and fills `text`, or 0 and leaves it.
+int readRegistryText(HKEY root, const char* subkey, const char* valueName, unsigned limit,
+                     std::string& text);

@@ -1,0 +1,43 @@
+// The launcher is built without exceptions. These replace the C++ runtime's
+// throwing allocation and error helpers, which would otherwise pull in its
+// whole exception and terminate machinery (most of a small program's size).
+// Running out of memory, or a broken string invariant caught by the library's
+// assertions, ends the process, as an uncaught exception would.
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+[[noreturn]] void fatal() {
+    std::abort();
+}
+
+void* allocate(std::size_t size) {
+    void* block = std::malloc(size ? size : 1);
+    if (block == nullptr) fatal();
+    return block;
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) { return allocate(size); }
+void* operator new[](std::size_t size) { return allocate(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return std::malloc(size ? size : 1); }
+void operator delete(void* block) noexcept { std::free(block); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
+
+namespace std {
+const nothrow_t nothrow{};
+[[noreturn]] void __glibcxx_assert_fail(const char*, int, const char*, const char*) noexcept { fatal(); }
+[[noreturn]] void __throw_bad_alloc() { fatal(); }
+[[noreturn]] void __throw_bad_array_new_length() { fatal(); }
+[[noreturn]] void __throw_length_error(const char*) { fatal(); }
+[[noreturn]] void __throw_logic_error(const char*) { fatal(); }
+[[noreturn]] void __throw_out_of_range(const char*) { fatal(); }
+[[noreturn]] void __throw_out_of_range_fmt(const char*, ...) { fatal(); }
+[[noreturn]] void __throw_invalid_argument(const char*) { fatal(); }
+[[noreturn]] void __throw_system_error(int) { fatal(); }
+}  // namespace std

@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdio>
+
+#include "util/unique_handle.h"
+
+struct StdioFileTraits {
+    using Handle = FILE*;
+    static Handle empty() noexcept { return nullptr; }
+    static void close(Handle file) noexcept { std::fclose(file); }
+};
+
+using UniqueFile = UniqueHandle<StdioFileTraits>;
+
+inline UniqueFile openFile(const char* path, const char* mode) {
+    return UniqueFile(std::fopen(path, mode));
+}
