@@ -10,11 +10,6 @@ from winebed import SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed
 SEMAPHORES = ('__kivinstall.sem', '__kivshow.sem')
 
 
-def status_shown(bed):
-    with open(bed.record, 'rb') as f:
-        return b'status\t' in f.read()
-
-
 class Windows(unittest.TestCase):
     def assertNoSemaphoresLeft(self, bed):
         for name in SEMAPHORES:
@@ -37,7 +32,7 @@ class Windows(unittest.TestCase):
         with WineBed() as bed:
             bed.write('__hold.sem', 'hold')
             bed.start('x -q', program=SCRIPTED_LAUNCHER)
-            self.assertTrue(bed.wait_for(lambda: status_shown(bed)))
+            self.assertTrue(bed.wait_for(bed.status_shown))
             os.remove(bed.path('__hold.sem'))
             run = bed.finish()
             [status] = run.status
@@ -52,7 +47,7 @@ class Windows(unittest.TestCase):
         with WineBed() as bed:
             bed.write('__hold.sem', 'hold')
             bed.start('', program=SCRIPTED_LAUNCHER)
-            self.assertTrue(bed.wait_for(lambda: status_shown(bed)))
+            self.assertTrue(bed.wait_for(bed.status_shown))
             self.assertIn('escaped', bed.tool('escape'))
             self.assertTrue(bed.wait_for(lambda: 'absent' in bed.tool('state'), timeout=5))
             time.sleep(1.0)
@@ -66,7 +61,7 @@ class Windows(unittest.TestCase):
         with WineBed() as bed:
             bed.write('__hold.sem', 'hold')
             bed.start('', program=SCRIPTED_LAUNCHER)
-            self.assertTrue(bed.wait_for(lambda: status_shown(bed)))
+            self.assertTrue(bed.wait_for(bed.status_shown))
             removed = time.monotonic()
             os.remove(bed.path('__kivinstall.sem'))
             self.assertTrue(bed.wait_for(lambda: not bed.running(), timeout=10))

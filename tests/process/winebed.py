@@ -84,8 +84,10 @@ def _unescape(field):
 
 
 class WineBed:
-    def __init__(self, install_name='install dir'):
+    def __init__(self, install_name='install dir', display=None):
+        """display: an X display to show the windows on; by default a private Xvfb."""
         self.install_name = install_name
+        self.display = display.lstrip(':') if display else None
 
     def __enter__(self):
         ensure_template()
@@ -97,7 +99,8 @@ class WineBed:
             subprocess.run(['cp', '-a', TEMPLATE, self.prefix], check=True)
             self.install_dir = os.path.join(self.root, self.install_name)
             os.makedirs(self.install_dir)
-            self._start_display()
+            if not self.display:
+                self._start_display()
             self.env = _base_env(self.prefix)
             self.env['DISPLAY'] = ':' + self.display
             subprocess.run(['wineserver', '-p'], env=self.env, check=True, **QUIET)
@@ -211,6 +214,14 @@ class WineBed:
     def run(self, command_line='', program=LAUNCHER, timeout=60):
         self.start(command_line, program)
         return self.finish(timeout)
+
+    def status_shown(self):
+        """True once the watcher has seen the status dialog on the screen."""
+        try:
+            with open(self.record, 'rb') as f:
+                return b'status\t' in f.read()
+        except FileNotFoundError:
+            return False
 
     def running(self):
         return self.process.poll() is None

@@ -9,6 +9,15 @@
 
 #include <gtest/gtest.h>
 
+inline std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
 // Runs each test in a fresh directory under the Windows temp directory, because
 // the code under test works on relative names (changes.txt, trace files).
 class TempDirTest : public ::testing::Test {
@@ -27,16 +36,6 @@ protected:
         std::filesystem::remove_all(dir_, ignored);
     }
 
-    static std::string readFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    static void writeFile(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-
     std::filesystem::path dir_;
-
-private:
     std::filesystem::path previous_;
 };

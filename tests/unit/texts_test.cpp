@@ -1,1 +1,79 @@
+#include <set>
+#include <string>
+
 #include <gtest/gtest.h>
+
+#include "diagnostics/box_text.h"
+#include "launcher/startup_text.h"
+
+namespace {
+
+struct TextCase {
+    const char* language;
+    const char* text;
+};
+
+// Windows-1252 bytes.
+const TextCase kStartupTexts[] = {
+    {"english", "Unpacking the installer..."},
+    {"french", "Pr\xe9paration Wizard..."},
+    {"german", "Bereite Wizard.."},
+    {"spanish", "Preparando wizard..."},
+    {"polish", "Inicjalizacja Wizard..."},
+    {"italian", "Preparazione Wizard..."},
+    {"portuguese", "Preparando Wizard..."},
+    {"japanese", "\rPreparing wizard..."},
+    {"dutch", "Voorbereiden Wizard..."},
+    {"klingon", "Unpacking the installer..."},
+    {"", "Unpacking the installer..."},
+    {"French", "Unpacking the installer..."},
+};
+
+TEST(StartupTextTest, TextPerLanguage) {
+    for (const TextCase& c : kStartupTexts) {
+        EXPECT_STREQ(startupText(c.language), c.text) << c.language;
+    }
+}
+
+const char kEnglishSuffix[] = "\n\nSee errors.log and jinstall.log files for details.";
+
+TEST(ErrorSuffixTest, EnglishForUnknownOrWrongCase) {
+    EXPECT_STREQ(errorSuffix("english"), kEnglishSuffix);
+    EXPECT_STREQ(errorSuffix("klingon"), kEnglishSuffix);
+    EXPECT_STREQ(errorSuffix(""), kEnglishSuffix);
+    EXPECT_STREQ(errorSuffix("English"), kEnglishSuffix);
+}
+
+TEST(ErrorSuffixTest, JapaneseUsesItsOwnEnglishSentence) {
+    EXPECT_STREQ(errorSuffix("japanese"),
+                 "\n\nPlease review the errors.log and jinstall.log files for more details about "
+                 "the error.");
+}
+
+TEST(ErrorSuffixTest, EveryLanguageHasItsOwnSuffix) {
+    const char* const languages[] = {"english", "french",     "german",   "spanish", "polish",
+                                     "italian", "portuguese", "japanese", "dutch"};
+    std::set<std::string> suffixes;
+    for (const char* language : languages) {
+        std::string suffix = errorSuffix(language);
+        EXPECT_EQ(suffix.compare(0, 2, "\n\n"), 0) << language;
+        EXPECT_NE(suffix.find("jinstall.log"), std::string::npos) << language;
+        suffixes.insert(suffix);
+    }
+    EXPECT_EQ(suffixes.size(), 9u);
+    EXPECT_NE(std::string(errorSuffix("polish")).find("dok\xb3" "adnej"), std::string::npos);
+    EXPECT_NE(std::string(errorSuffix("french")).find("d\xe9tails"), std::string::npos);
+    EXPECT_NE(std::string(errorSuffix("german")).find("\xfc" "berpr\xfc" "fen"), std::string::npos);
+}
+
+TEST(ErrorBoxTextTest, AppendsSuffixDirectly) {
+    EXPECT_EQ(errorBoxText("text\n", "english"), std::string("text\n") + kEnglishSuffix);
+    EXPECT_EQ(errorBoxText("", "dutch"), errorSuffix("dutch"));
+}
+
+TEST(CaptionTest, Captions) {
+    EXPECT_STREQ(kErrorCaption, "Kivrelle Installer: Error");
+    EXPECT_STREQ(kMessageCaption, "Kivrelle Installer");
+}
+
+}  // namespace
