@@ -15,9 +15,17 @@ LAUNCHER_BUILD_DIR="$root/build" python3 -c \
 # Unit tests share one throw-away copy with a running server, started before
 # ctest so that Wine's helper processes do not inherit ctest's pipes.
 unit_prefix=$(mktemp -d "$root/build/unit-prefix.XXXXXX")
+export LAUNCHER_BED_ROOT
+LAUNCHER_BED_ROOT=$(mktemp -d "$root/build/beds.XXXXXX")
 cleanup() {
-  WINEPREFIX="$unit_prefix/prefix" wineserver -k >/dev/null 2>&1 || true
-  rm -rf "$unit_prefix"
+  # Normally each test has tidied up already; this catches a test killed on timeout.
+  for prefix in "$unit_prefix/prefix" "$LAUNCHER_BED_ROOT"/*/prefix; do
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  done
+  for pidfile in "$LAUNCHER_BED_ROOT"/*/xvfb.pid; do
+    [ -f "$pidfile" ] && kill "$(cat "$pidfile")" 2>/dev/null || true
+  done
+  rm -rf "$unit_prefix" "$LAUNCHER_BED_ROOT"
 }
 trap cleanup EXIT
 cp -a build/wine-template "$unit_prefix/prefix"

@@ -65,7 +65,9 @@ bool writePhase(FILE* out, const std::vector<Buffer>& buffers, int used) {
 int copyStream(FILE* in, FILE* out) {
     if (in == nullptr || out == nullptr) return 0;
     std::int64_t size = streamSize(in);
-    if (size < 0) return 0;
+    // Measured from where the output stands, so an append is judged by what it added.
+    std::int64_t start = ftello64(out);
+    if (size < 0 || start < 0) return 0;
 
     std::vector<Buffer> buffers = allocateBuffers(size);
     if (buffers.empty()) return 0;
@@ -78,5 +80,5 @@ int copyStream(FILE* in, FILE* out) {
         if (!writePhase(out, buffers, used)) return 0;
     }
     if (std::fflush(out) != 0) return 0;
-    return ftello64(out) == size ? 1 : 0;
+    return ftello64(out) - start == size ? 1 : 0;
 }

@@ -22,6 +22,8 @@ int copyOrAppend(const std::string& source, const std::string& target, const cha
     if (!in) return 0;
     UniqueFile out = openFile(target.c_str(), targetMode);
     if (!out) return 0;
+    // An appending stream reports position 0 until its first write.
+    if (fseeko64(out.get(), 0, SEEK_END) != 0) return 0;
     int copied = copyStream(in.get(), out.get());
     if (std::fclose(out.release()) != 0) copied = 0;
     if (!copied && removeTargetOnFailure) std::remove(target.c_str());

@@ -3,6 +3,7 @@
 //        style, extended style, icon) and presses OK; records the status dialog once
 //        when it is first visible; ends when <stop-file> exists.
 //   boxwatch escape                      presses Escape on the status dialog.
+//   boxwatch close                       closes it as its system menu would (WM_CLOSE).
 //   boxwatch state                       prints whether the status dialog exists.
 //   boxwatch exec <program> <file>       starts <program> with exactly the command line
 //        held in <file> after its name, waits, and prints its exit code.
@@ -176,13 +177,17 @@ int watch(const char* recordPath, const char* stopPath) {
     return 0;
 }
 
-int pressEscape() {
+int actOnStatusDialog(bool escape) {
     for (int tries = 0; tries < 2000; ++tries) {
         HWND dialog = findStatusDialog();
         if (dialog && IsWindowVisible(dialog)) {
-            PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
-            PostMessageA(dialog, WM_KEYUP, VK_ESCAPE, 0);
-            std::puts("escaped");
+            if (escape) {
+                PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
+                PostMessageA(dialog, WM_KEYUP, VK_ESCAPE, 0);
+            } else {
+                PostMessageA(dialog, WM_CLOSE, 0, 0);
+            }
+            std::puts("done");
             return 0;
         }
         Sleep(10);
@@ -228,9 +233,10 @@ int execProgram(const char* program, const char* commandLinePath) {
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "watch") == 0) return watch(argv[2], argv[3]);
-    if (argc == 2 && std::strcmp(argv[1], "escape") == 0) return pressEscape();
+    if (argc == 2 && std::strcmp(argv[1], "escape") == 0) return actOnStatusDialog(true);
+    if (argc == 2 && std::strcmp(argv[1], "close") == 0) return actOnStatusDialog(false);
     if (argc == 2 && std::strcmp(argv[1], "state") == 0) return printState();
     if (argc == 4 && std::strcmp(argv[1], "exec") == 0) return execProgram(argv[2], argv[3]);
-    std::fputs("usage: boxwatch watch <record> <stop-file> | escape | state | exec <program> <file>\n", stderr);
+    std::fputs("usage: boxwatch watch <record> <stop-file> | escape | close | state | exec <program> <file>\n", stderr);
     return 2;
 }

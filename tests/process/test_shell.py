@@ -43,19 +43,20 @@ class Windows(unittest.TestCase):
             self.assertTrue(0 < x < 1024 - width and 0 < y < 768 - height, dialog_rect)
             self.assertEqual(main_visible, b'1')
 
-    def test_escape_destroys_the_dialog_but_the_process_still_waits_for_the_worker(self):
-        with WineBed() as bed:
-            bed.write('__hold.sem', 'hold')
-            bed.start('', program=SCRIPTED_LAUNCHER)
-            self.assertTrue(bed.wait_for(bed.status_shown))
-            self.assertIn('escaped', bed.tool('escape'))
-            self.assertTrue(bed.wait_for(lambda: 'absent' in bed.tool('state'), timeout=5))
-            time.sleep(1.0)
-            self.assertTrue(bed.running())
-            self.assertTrue(bed.exists('__kivinstall.sem'))
-            os.remove(bed.path('__hold.sem'))
-            bed.finish(timeout=30)
-            self.assertNoSemaphoresLeft(bed)
+    def test_escape_or_close_destroys_the_dialog_but_the_process_still_waits_for_the_worker(self):
+        for action in ('escape', 'close'):
+            with self.subTest(action), WineBed() as bed:
+                bed.write('__hold.sem', 'hold')
+                bed.start('', program=SCRIPTED_LAUNCHER)
+                self.assertTrue(bed.wait_for(bed.status_shown))
+                self.assertIn('done', bed.tool(action))
+                self.assertTrue(bed.wait_for(lambda: 'absent' in bed.tool('state'), timeout=5))
+                time.sleep(1.0)
+                self.assertTrue(bed.running())
+                self.assertEqual(bed.read('__kivinstall.sem'), b'ok\r\n')
+                os.remove(bed.path('__hold.sem'))
+                bed.finish(timeout=30)
+                self.assertNoSemaphoresLeft(bed)
 
     def test_removing_the_install_semaphore_ends_every_wait_at_once(self):
         with WineBed() as bed:

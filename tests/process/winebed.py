@@ -91,7 +91,9 @@ class WineBed:
 
     def __enter__(self):
         ensure_template()
-        self.root = tempfile.mkdtemp(prefix='launcher-bed-')
+        # The test command points LAUNCHER_BED_ROOT at a folder it sweeps at the end,
+        # so even a bed whose test was killed leaves nothing behind.
+        self.root = tempfile.mkdtemp(prefix='launcher-bed-', dir=os.environ.get('LAUNCHER_BED_ROOT'))
         self.prefix = os.path.join(self.root, 'prefix')
         self.xvfb = None
         self.watcher = None
@@ -118,6 +120,8 @@ class WineBed:
             pass_fds=(write_fd,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL, start_new_session=True)
         os.close(write_fd)
+        with open(os.path.join(self.root, 'xvfb.pid'), 'w') as f:
+            f.write(str(self.xvfb.pid))
         with os.fdopen(read_fd) as pipe:
             self.display = pipe.readline().strip()
         if not self.display:

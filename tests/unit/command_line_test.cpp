@@ -16,6 +16,7 @@ const ParseCase kParseCases[] = {
     {"-s \"C:\\my dir\"", 0, 1, "C:\\my dir"},
     // The last word is taken unchanged, quotes included.
     {"-q \"word\"", 1, 0, "\"word\""},
+    // A quote opens a run that only a later word can close.
     {"-q \"word\" x y", 1, 0, "word\" x y"},
     {"x y -q z w", 1, 0, "z"},
     // The last word is never a switch.
@@ -31,17 +32,15 @@ const ParseCase kParseCases[] = {
     {"-s \"a b c\" d", 0, 1, "a b c"},
 };
 
-class ParseCommandLineTest : public ::testing::TestWithParam<ParseCase> {};
-
-TEST_P(ParseCommandLineTest, SwitchesAndPassThrough) {
-    const ParseCase& c = GetParam();
-    CommandLine result = parseCommandLine(c.commandLine);
-    EXPECT_EQ(result.quiet, c.quiet);
-    EXPECT_EQ(result.silent, c.silent);
-    EXPECT_EQ(result.passThrough, c.passThrough);
+TEST(ParseCommandLineTest, SwitchesAndPassThrough) {
+    for (const ParseCase& c : kParseCases) {
+        SCOPED_TRACE(c.commandLine);
+        CommandLine result = parseCommandLine(c.commandLine);
+        EXPECT_EQ(result.quiet, c.quiet);
+        EXPECT_EQ(result.silent, c.silent);
+        EXPECT_EQ(result.passThrough, c.passThrough);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, ParseCommandLineTest, ::testing::ValuesIn(kParseCases));
 
 TEST(IsQuietCommandLineTest, SwitchCountsOnlyBeforeAnotherWord) {
     EXPECT_TRUE(isQuietCommandLine("-q dir"));

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Sizes around the 30000-byte buffer and past the 20 buffers of one pass.
+// Sizes around one 30000-byte buffer and past the 20 buffers of one pass.
 class CopyFileSizeTest : public TempDirTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(CopyFileSizeTest, CopiesEveryByte) {
@@ -17,55 +17,43 @@ TEST_P(CopyFileSizeTest, CopiesEveryByte) {
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 + i / 251);
     writeFile("source.bin", bytes);
     EXPECT_EQ(copyFile("source.bin", "target.bin"), 1);
-    EXPECT_TRUE(readFile("target.bin") == bytes);
+    EXPECT_TRUE(readFile("target.bin") == bytes);  // no dump of 600 kB on failure
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CopyFileSizeTest, ::testing::Values(0, 29999, 30000, 600001));
 
 using CopyFileTest = TempDirTest;
 
-TEST_F(CopyFileTest, DirectorySourceLeavesTargetAlone) {
+TEST_F(CopyFileTest, FailedCopyLeavesTargetAlone) {
     ASSERT_EQ(_mkdir("dir"), 0);
+    writeFile("source.bin", "data");
     writeFile("target.bin", "old");
     EXPECT_EQ(copyFile("dir", "target.bin"), 0);
-    EXPECT_EQ(readFile("target.bin"), "old");
-}
-
-TEST_F(CopyFileTest, MissingSourceCreatesAndTruncatesNothing) {
-    EXPECT_EQ(copyFile("missing.bin", "new.bin"), 0);
-    EXPECT_FALSE(fileExists("new.bin"));
-    writeFile("target.bin", "old");
     EXPECT_EQ(copyFile("missing.bin", "target.bin"), 0);
     EXPECT_EQ(readFile("target.bin"), "old");
-}
-
-TEST_F(CopyFileTest, TargetInMissingDirectoryFails) {
-    writeFile("source.bin", "data");
+    EXPECT_EQ(copyFile("missing.bin", "new.bin"), 0);
+    EXPECT_FALSE(fileExists("new.bin"));
     EXPECT_EQ(copyFile("source.bin", "nodir\\target.bin"), 0);
 }
 
-TEST_F(CopyFileTest, NullStreamFails) {
-    writeFile("source.bin", "data");
-    FILE* in = std::fopen("source.bin", "rb");
-    ASSERT_NE(in, nullptr);
-    EXPECT_EQ(copyStream(in, nullptr), 0);
-    EXPECT_EQ(copyStream(nullptr, in), 0);
-    std::fclose(in);
-}
-
-TEST_F(CopyFileTest, UnreadableInputFailsWithoutLooping) {
-    writeFile("input.bin", "data");
-    FILE* in = std::fopen("input.bin", "wb");  // every read fails
+TEST_F(CopyFileTest, CopyStreamFailsOnBadStreamsWithoutLooping) {
+    // Write-only, so every read fails; it holds data, so a copy that read nothing
+    // cannot pass as complete.
+    FILE* in = std::fopen("input.bin", "wb");
     FILE* out = std::fopen("output.bin", "wb");
     ASSERT_NE(in, nullptr);
     ASSERT_NE(out, nullptr);
+    std::fputs("data", in);
     EXPECT_EQ(copyStream(in, out), 0);
+    EXPECT_EQ(copyStream(in, nullptr), 0);
+    EXPECT_EQ(copyStream(nullptr, out), 0);
     std::fclose(in);
     std::fclose(out);
 }
 
 TEST_F(CopyFileTest, AppendFileAppends) {
     writeFile("source.bin", "tail\r\n");
+    EXPECT_EQ(appendFile("source.bin", "new.bin"), 1);
     writeFile("target.bin", "head\n");
     EXPECT_EQ(appendFile("source.bin", "target.bin"), 1);
     EXPECT_EQ(readFile("target.bin"), "head\ntail\r\n");
@@ -75,8 +63,7 @@ TEST_F(CopyFileTest, CurrentDirOfDriveRootHasNoBackslash) {
     std::string here = getCurrentDir();
     EXPECT_EQ(here, dir_.string());
     ASSERT_EQ(_chdir("C:\\"), 0);
-    EXPECT_EQ(getCurrentDir(), "C:");
-    ASSERT_EQ(_chdir(here.c_str()), 0);
+    EXPECT_EQ(getCurrentDir(), "C:");  // the fixture changes back
 }
 
 TEST_F(CopyFileTest, IsDirTellsFilesFromDirectories) {

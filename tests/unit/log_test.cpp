@@ -10,7 +10,7 @@
 
 namespace {
 
-// Each line is the 24-character asctime stamp, a blank, the message and CR LF.
+// Each line: the 24-character asctime stamp, a blank, the message, CR LF.
 // The messages used here hold no regex metacharacters.
 void expectLines(const std::string& file, const std::vector<std::string>& messages) {
     std::string pattern;
@@ -22,49 +22,39 @@ void expectLines(const std::string& file, const std::vector<std::string>& messag
     EXPECT_TRUE(std::regex_match(bytes, std::regex(pattern))) << file << ": " << bytes;
 }
 
-class LogTest : public TempDirTest {
-protected:
-    Log log_;
-};
+using LogTest = TempDirTest;
 
 TEST_F(LogTest, AppendsStampedLinesInEveryForm) {
-    log_.logMessage("test.log", "message");
-    log_.logMessage("test.log", "first", "second");
-    log_.logMessage("test.log", "flag", 5);
-    log_.logMessage("test.log", "flag", -1);
-    log_.logMessage("test.log", "flag", 0);
-    log_.logMessage("test.log", "");
+    Log log;
+    log.logMessage("test.log", "message");
+    log.logMessage("test.log", "first", "second");
+    log.logMessage("test.log", "flag", 5);
+    log.logMessage("test.log", "flag", -1);
+    log.logMessage("test.log", "flag", 0);
+    log.logMessage("test.log", "");
     expectLines("test.log",
                 {"message", "first second", "flag: true", "flag: true", "flag: false", ""});
 }
 
-TEST_F(LogTest, UnopenableFileLosesLineSilently) {
-    log_.logMessage("nodir\\test.log", "message");
-    EXPECT_FALSE(fileExists("nodir\\test.log"));
-}
-
-class TraceTest : public TempDirTest {
-protected:
-    Trace trace_;
-};
-
-TEST_F(TraceTest, WritesOnlyToExistingTraceFile) {
-    trace_.traceMessage("trace.log", "lost");
-    trace_.traceMessage("trace.log", "lost", 1);
+TEST_F(LogTest, TraceWritesOnlyToExistingFile) {
+    Trace trace;
+    trace.traceMessage("trace.log", "lost");
+    trace.traceMessage("trace.log", "lost", 1);
     EXPECT_FALSE(fileExists("trace.log"));
     writeFile("trace.log", "");
-    trace_.traceMessage("trace.log", "kept");
-    trace_.traceMessage("trace.log", "first", "second");
-    trace_.traceMessage("trace.log", "flag", 0);
+    trace.traceMessage("trace.log", "kept");
+    trace.traceMessage("trace.log", "first", "second");
+    trace.traceMessage("trace.log", "flag", 0);
     expectLines("trace.log", {"kept", "first second", "flag: false"});
 }
 
-TEST_F(TraceTest, LogAndTraceAlwaysWritesLog) {
-    trace_.logAndTraceMessage("errors.log", "trace.log", "failed");
+TEST_F(LogTest, LogAndTraceAlwaysWritesLog) {
+    Trace trace;
+    trace.logAndTraceMessage("errors.log", "trace.log", "failed");
     EXPECT_FALSE(fileExists("trace.log"));
     writeFile("trace.log", "");
-    trace_.logAndTraceMessage("errors.log", "trace.log", "again", 2);
-    trace_.logAndTraceMessage("errors.log", "trace.log", "first", "second");
+    trace.logAndTraceMessage("errors.log", "trace.log", "again", 2);
+    trace.logAndTraceMessage("errors.log", "trace.log", "first", "second");
     expectLines("errors.log", {"failed", "again: true", "first second"});
     expectLines("trace.log", {"again: true", "first second"});
 }

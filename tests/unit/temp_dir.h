@@ -18,8 +18,8 @@ inline void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// Runs each test in a fresh directory under the Windows temp directory, because
-// the code under test works on relative names (changes.txt, trace files).
+// Each test runs in a fresh directory under the Windows temp directory, because
+// the code under test works with relative names (changes.txt, trace files).
 class TempDirTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -36,6 +36,5 @@ protected:
         std::filesystem::remove_all(dir_, ignored);
     }
 
-    std::filesystem::path dir_;
-    std::filesystem::path previous_;
+    std::filesystem::path dir_, previous_;
 };
