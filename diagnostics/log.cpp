@@ -12,7 +12,7 @@ namespace {
 std::string currentTimeStamp() {
     std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);
-    return timeStampText(local ? std::asctime(local) : nullptr);
+    return local ? timeStampText(*local) : std::string();
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #pragma once
+#include <ctime>
 #include <string>
 
 // The message forms of the log files, and the line they are written as.
@@ -9,8 +10,10 @@ std::string joinMessages(const std::string& first, const std::string& second);
 // "message: true" or "message: false"
 std::string flagMessage(const std::string& message, int flag);
 
-// The asctime text up to its first line end: "Sun Dec  6 21:00:19 2026".
-std::string timeStampText(const char* asctimeText);
+// The standard asctime text without its line end, the day padded with a blank:
+// "Sun Dec  6 21:00:19 2026". Formatted here because the system runtime pads
+// the day with a zero.
+std::string timeStampText(const std::tm& time);
 
 // "<stamp> <message>\n"
 std::string logLine(const std::string& stamp, const std::string& message);

@@ -2,11 +2,131 @@
 
 #include <cstdio>
 
+#include "control/get_parameters.h"
 #include "launcher/shell_state.h"
+#include "locale/language_match.h"
 
-// Nothing is installed yet: the run only lets the status dialog go and reports
-// that no installation took place.
-int Install::install(int, int, const std::string&) {
+const char kDiskSpaceHint[] =
+    "Are the destination or temporary directories out of disk space?\r\r    See errors.log for other "
+    "possible causes.";
+const char kOtherCauses[] =
+    "Other possible causes for errors:\n"
+    "    * Read/write access rights to the 'temp' and installation directories?\n"
+    "    * OS need to be patched to run Java apps?\n"
+    "    * Anti-virus software installed that won't permit unknonwn executable or JAR files to run?";
+
+namespace {
+
+const char kErrorsLog[] = "errors.log";
+const char kTraceLog[] = "jinstall.log";
+const char kWizardNotStarted[] =
+    "Unable to start the install wizard.\r\rIs there a \"java\" command in the path that doesn't "
+    "start the JRE?\r\rIf there is, remove it and try the installer again.";
+
+bool isPluginMode(const std::string& jvmName) {
+    std::string lower = jvmName;
+    lowerAsciiLetters(lower);
+    return lower == "java plug-in";
+}
+
+}  // namespace
+
+int Install::install(int quietSwitch, int silentSwitch, const std::string& passThrough) {
+    showStatusMessage(1);
+    traceMessage(kTraceLog, "");
+    traceMessage(kTraceLog, "Preparing Java install wizard");
+    quiet = quietSwitch;
+    silent = silentSwitch;
+    getEnvironmentSetup();
+    errorText.clear();
+    errorDetail.clear();
+
+    int result = 0;
+    if (!getParams()) {
+        logAndTraceMessage(kErrorsLog, kTraceLog, "unable to get parameters");
+        result = reportFailure();
+    } else {
+        int pluginMode = isPluginMode(parameters.jvmName);
+        int installedByThisRun = 0;
+        if (!selectJvm(installedByThisRun)) {
+            result = reportFailure();
+        } else if (!addSecurity(parameters.systemSecurityPolicyFilename,
+                                parameters.userSecurityPolicyFilename, parameters.keystoreFilename,
+                                pluginMode) &&
+                   pluginMode) {
+            errorText = "Unable to add Java security files.";
+            errorDetail = kDiskSpaceHint;
+            result = reportFailure();
+        } else if (launch(pluginMode, passThrough)) {
+            result = 1;
+        } else {
+            // A JVM found on the machine may be what fails: try the one the installation carries.
+            if (!installedByThisRun) {
+                showStatusMessage(4);
+                if (installTheJvm(parameters.jvmRequiredVersion, parameters.jvmMinVersion,
+                                  parameters.jvmMaxVersion, parameters.jvmVersion, parameters.jvmName,
+                                  parameters.jvmCommandName, parameters.jvmSelfExtractor,
+                                  parameters.predefinedJvmInstallDir, parameters.jvmHomeDir, jvmPath)) {
+                    showStatusMessage(5);
+                    result = launchWizard(passThrough);
+                }
+            }
+            if (!result) {
+                errorText = kWizardNotStarted;
+                errorDetail = std::string(kOtherCauses) + "\n" + kDiskSpaceHint;
+                result = reportFailure();
+            }
+        }
+    }
+    cleanUp(result);
     std::remove(showDialogFilename.c_str());
+    return result;
+}
+
+// The installed JVM if there is one, else the carried one.
+int Install::selectJvm(int& installedByThisRun) {
+    if (isJvmInstalled(parameters.jvmRequiredVersion, parameters.jvmMinVersion, parameters.jvmMaxVersion,
+                       parameters.jvmName, parameters.jvmCommandName, jvmPath, parameters.searchForJvm)) {
+        installedByThisRun = 0;
+        return 1;
+    }
+    installedByThisRun = installTheJvm(parameters.jvmRequiredVersion, parameters.jvmMinVersion,
+                                       parameters.jvmMaxVersion, parameters.jvmVersion, parameters.jvmName,
+                                       parameters.jvmCommandName, parameters.jvmSelfExtractor,
+                                       parameters.predefinedJvmInstallDir, parameters.jvmHomeDir, jvmPath);
+    return installedByThisRun;
+}
+
+// The wizard, or in plug-in mode the applet page.
+int Install::launch(int pluginMode, const std::string& passThrough) {
+    if (pluginMode) return launchApplet(parameters.appletUrl);
+    showStatusMessage(2);
+    return launchWizard(passThrough);
+}
+
+// The second attempt after a failed launch is always the wizard, in plug-in mode too.
+int Install::launchWizard(const std::string& passThrough) {
+    return runJavaInstaller(jvmPath, parameters.jvmExtraParameters, parameters.jvmClasspathSwitch,
+                            parameters.loaderClasspath, parameters.loaderJavaCommand,
+                            parameters.startGuiCommand, parameters.checkGuiRunningCommand, passThrough,
+                            quiet, silent);
+}
+
+// Logs both texts of the report and shows the first: the detail is for the logs only.
+int Install::reportFailure() {
+    if (errorText.empty()) errorText = std::string("Unable to install application.\r\r") + kDiskSpaceHint;
+    if (errorDetail.empty()) errorDetail = kOtherCauses;
+    logAndTraceMessage(kErrorsLog, kTraceLog, errorText);
+    logAndTraceMessage(kErrorsLog, kTraceLog, errorDetail);
+    showError(hDlgMain, errorText);
     return 0;
 }
+
+int Install::getParams() {
+    GetParameters reader;
+    reader.setHwnd(hDlgMain);
+    return reader.getParameters(parameters, controlFilename);
+}
+
+// Progress is not shown: the status dialog's text is fixed at start-up.
+void Install::showStatusMessage(int) {}

@@ -1,12 +1,79 @@
 #pragma once
 #include <string>
 
+#include "control/control_parameters.h"
 #include "diagnostics/trace.h"
 
-// Runs one installation from start to clean-up.
+// Runs one installation from start to clean-up: environment, control file,
+// JVM search or installation, security files, the wizard (or the applet page),
+// clean-up. Every failure ends in one error box, shown by install().
 class Install : public Trace {
 public:
-    // quiet and silent are the command-line switches; passThrough follows them to the wizard.
-    // Returns 1 for success, 0 for failure.
+    // quiet and silent are the command-line switches; passThrough follows them to
+    // the wizard. Returns 1 when the wizard (or the applet page) was started.
     int install(int quiet, int silent, const std::string& passThrough);
+
+    int getParams();
+    void showStatusMessage(int progress);
+
+    // Environment
+    int getEnvironmentSetup();
+    int getWinEnvironmentSetup();
+    int getHomeDirectory();
+    int isDirInPath(std::string& directoryName, std::string& result);
+
+    // JVM selection
+    int isJvmInstalled(const std::string& jvmRequiredVersion, const std::string& jvmMinVersion,
+                       const std::string& jvmMaxVersion, const std::string& jvmName,
+                       std::string& jvmCommandName, std::string& jvmPath,
+                       const std::string& searchForJvm);
+    int installTheJvm(const std::string& jvmRequiredVersion, const std::string& jvmMinVersion,
+                      const std::string& jvmMaxVersion, const std::string& jvmVersion,
+                      const std::string& jvmName, std::string& jvmCommandName,
+                      const std::string& jvmSelfExtractor, const std::string& predefinedJvmInstallDir,
+                      const std::string& jvmHomeDir, std::string& jvmPath);
+    int _installTheJvm(const std::string& jvmRequiredVersion, const std::string& jvmMinVersion,
+                       const std::string& jvmMaxVersion, const std::string& jvmVersion,
+                       const std::string& jvmName, std::string& jvmCommandName,
+                       const std::string& jvmSelfExtractor, const std::string& predefinedJvmInstallDir,
+                       const std::string& jvmHomeDir, std::string& jvmPath);
+    void logJvmLocation(int newlyInstalled, const std::string& javaHome, const std::string& installDir,
+                        int configureRegistry);
+    int addSecurity(const std::string& systemSecurityPolicyFilename,
+                    const std::string& userSecurityPolicyFilename, const std::string& keystoreFilename,
+                    int pluginMode);
+    void getJavaHomeDir(const std::string& executablePath, std::string& result);
+
+    // Launch
+    int runJavaInstaller(const std::string& jvmPath, const std::string& jvmExtraParameters,
+                         const std::string& jvmClasspathSwitch, const std::string& loaderClasspath,
+                         const std::string& loaderJavaCommand, const std::string& startGuiCommand,
+                         const std::string& checkGuiRunningCommand, const std::string& passThrough,
+                         int quiet, int silent);
+    int launchApplet(const std::string& appletUrl);
+
+    // Clean-up
+    void cleanUp(int result);
+
+    // The fields every step shares.
+    int isWindowsNT = 0;
+    ControlParameters parameters;
+    std::string jvmPath;
+    std::string javaHomeDir;
+    std::string controlFilename;
+    std::string errorText;
+    std::string errorDetail;
+    std::string homeDirectory;
+    int quiet = 0;
+    int silent = 0;
+
+private:
+    int selectJvm(int& installedByThisRun);
+    int launch(int pluginMode, const std::string& passThrough);
+    int launchWizard(const std::string& passThrough);
+    int reportFailure();
 };
+
+// Texts of the error report that several steps use.
+extern const char kDiskSpaceHint[];
+extern const char kOtherCauses[];

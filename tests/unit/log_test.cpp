@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "diagnostics/log_text.h"
 #include "diagnostics/trace.h"
 #include "temp_dir.h"
 #include "util/file_utils.h"
@@ -15,7 +16,7 @@ namespace {
 void expectLines(const std::string& file, const std::vector<std::string>& messages) {
     std::string pattern;
     for (const std::string& message : messages) {
-        pattern += "[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4} " + message +
+        pattern += "[A-Z][a-z]{2} [A-Z][a-z]{2} ( [1-9]|[12]\\d|3[01]) \\d\\d:\\d\\d:\\d\\d \\d{4} " + message +
                    "\\r\\n";
     }
     std::string bytes = readFile(file);
@@ -57,6 +58,24 @@ TEST_F(LogTest, LogAndTraceAlwaysWritesLog) {
     trace.logAndTraceMessage("errors.log", "trace.log", "first", "second");
     expectLines("errors.log", {"failed", "again: true", "first second"});
     expectLines("trace.log", {"again: true", "first second"});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TimeStampTest, StandardFormWithTheDayPaddedByABlank) {
+    std::tm time = {};
+    time.tm_wday = 0;
+    time.tm_mon = 11;
+    time.tm_mday = 6;
+    time.tm_hour = 9;
+    time.tm_min = 5;
+    time.tm_sec = 7;
+    time.tm_year = 126;
+    EXPECT_EQ(timeStampText(time), "Sun Dec  6 09:05:07 2026");
+    time.tm_mday = 16;
+    EXPECT_EQ(timeStampText(time), "Sun Dec 16 09:05:07 2026");
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+#include "control/control_parameters.h"
+
+#include "control/control_text.h"
+
+const ControlKey kControlKeys[20] = {
+    {"jvmRequiredVersion", &ControlParameters::jvmRequiredVersion, 200},
+    {"jvmMinVersion", &ControlParameters::jvmMinVersion, 200},
+    {"jvmMaxVersion", &ControlParameters::jvmMaxVersion, 200},
+    {"jvmVersion", &ControlParameters::jvmVersion, 200},
+    {"jvmName", &ControlParameters::jvmName, 200},
+    {"jvmCommandName", &ControlParameters::jvmCommandName, 5000},
+    {"jvmSelfExtractor", &ControlParameters::jvmSelfExtractor, 4999},
+    {"predefinedJvmInstallDir", &ControlParameters::predefinedJvmInstallDir, 4999},
+    {"jvmHomeDir", &ControlParameters::jvmHomeDir, 5000},
+    {"jvmExtraParameters", &ControlParameters::jvmExtraParameters, 4999},
+    {"jvmClasspathSwitch", &ControlParameters::jvmClasspathSwitch, 999},
+    {"loaderClasspath", &ControlParameters::loaderClasspath, 4999},
+    {"loaderJavaCommand", &ControlParameters::loaderJavaCommand, 4999},
+    {"systemSecurityPolicyFilename", &ControlParameters::systemSecurityPolicyFilename, 5000},
+    {"userSecurityPolicyFilename", &ControlParameters::userSecurityPolicyFilename, 5000},
+    {"keystoreFilename", &ControlParameters::keystoreFilename, 5000},
+    {"appletUrl", &ControlParameters::appletUrl, 4999},
+    {"startGuiCommand", &ControlParameters::startGuiCommand, 999},
+    {"checkGuiRunningCommand", &ControlParameters::checkGuiRunningCommand, 999},
+    {"searchForJvm", &ControlParameters::searchForJvm, 99},
+};
+
+bool storeKeyLine(const std::string& line, ControlParameters& parameters, const ControlKey** key) {
+    std::string value;
+    for (const ControlKey& candidate : kControlKeys) {
+        if (!keyLineValue(line, candidate.name, value)) continue;
+        if (value.size() > candidate.capacity) value.resize(candidate.capacity);
+        parameters.*candidate.field = value;
+        if (key) *key = &candidate;
+        return true;
+    }
+    return false;
+}
+
+namespace {
+
+void setIfEmpty(std::string& field, const std::string& value, std::size_t capacity) {
+    if (field.empty()) field = value.substr(0, capacity);
+}
+
+}  // namespace
+
+void applyDefaults(ControlParameters& p, bool console) {
+    setIfEmpty(p.loaderClasspath, ".;install.jar;swingall.jar", 4999);
+    if (p.jvmRequiredVersion.empty() && p.jvmMinVersion.empty()) {
+        p.jvmRequiredVersion = p.jvmVersion.empty() ? std::string("1.1.8") : p.jvmVersion;
+    }
+    setIfEmpty(p.jvmVersion, p.jvmRequiredVersion, 200);
+    setIfEmpty(p.jvmName, "JRE", 200);
+    setIfEmpty(p.jvmCommandName, "jre.exe", 5000);
+    p.jvmCommandName = normalizeCommandName(p.jvmCommandName, console).substr(0, 5000);
+}

@@ -1,0 +1,113 @@
+#include "control/get_parameters.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "control/control_text.h"
+#include "util/file_utils.h"
+#include "util/unique_file.h"
+
+namespace {
+
+const char kErrorsLog[] = "errors.log";
+const char kTraceLog[] = "jinstall.log";
+const char kRepairedCopy[] = "__kiv.control";
+const int kLinePiece = 998;  // a longer line is read as several lines
+const std::size_t kChunk = 65536;
+
+// Copies `in` to `out` with repaired line ends; false on any failed read or write.
+bool copyConverted(FILE* in, FILE* out) {
+    std::vector<char> buffer(kChunk);
+    for (;;) {
+        std::size_t got = std::fread(buffer.data(), 1, buffer.size(), in);
+        if (std::ferror(in)) return false;
+        if (got == 0) break;
+        std::string converted = convertLineEndingsText(std::string(buffer.data(), got));
+        if (std::fwrite(converted.data(), 1, converted.size(), out) != converted.size()) return false;
+    }
+    return std::fflush(out) == 0;
+}
+
+}  // namespace
+
+int GetParameters::getParameters(ControlParameters& parameters, std::string& controlFilename) {
+    controlFilename = "kiv.control";
+    if (!convertLineEndings(controlFilename)) return 0;
+    if (!parseParameters(parameters, controlFilename)) return 0;
+    traceValidVersions(parameters);
+    return 1;
+}
+
+void GetParameters::reportFailure(const char* text) {
+    logMessage(kErrorsLog, text);
+    showError(window_, text);
+}
+
+int GetParameters::convertLineEndings(const std::string& filename) {
+    UniqueFile in = openFile(filename.c_str(), "rb");
+    if (!in) {
+        reportFailure("Unable to open kiv.control");
+        return 0;
+    }
+    UniqueFile out = openFile(kRepairedCopy, "wb");
+    bool copied = out && copyConverted(in.get(), out.get());
+    in.reset();
+    if (out && std::fclose(out.release()) != 0) copied = false;
+    // Only a complete copy replaces the original, and in one step: the control
+    // file is never lost or left half written.
+    if (!copied || !MoveFileExA(kRepairedCopy, filename.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        std::remove(kRepairedCopy);
+        reportFailure("Unable to convert line endings for kiv.control");
+        return 0;
+    }
+    return 1;
+}
+
+int GetParameters::parseParameters(ControlParameters& parameters, const std::string& filename) {
+    parameters = ControlParameters();
+    UniqueFile file = openFile(filename.c_str(), "rt");
+    if (!file) {
+        logAndTraceMessage(kErrorsLog, kTraceLog, "Unable to open file", filename);
+        showError(window_, "Unable to open control file");
+        return 0;
+    }
+    char piece[kLinePiece + 1];
+    while (std::fgets(piece, sizeof piece, file.get()) != nullptr) {
+        std::string line(piece);  // a NUL byte ends the line's text
+        std::string::size_type end = line.find('\n');
+        if (end != std::string::npos) line.erase(end);
+        const ControlKey* key = nullptr;
+        if (!storeKeyLine(line, parameters, &key)) continue;
+        std::string& value = parameters.*(key->field);
+        if (key->field == &ControlParameters::jvmExtraParameters && !value.empty()) {
+            removeExtraBackSlashes(value, [this](const char* label, const std::string& text) {
+                traceMessage(kTraceLog, label, text);
+            });
+        } else if (key->field == &ControlParameters::predefinedJvmInstallDir) {
+            value = repairInstallDir(value);
+        }
+    }
+    file.reset();
+    return verifyParameters(parameters);
+}
+
+int GetParameters::verifyParameters(ControlParameters& parameters) {
+    // The console program only for a log that was there before this run began.
+    bool console = fileExists("jinstall.log") && !fileExists("jinstall.sem");
+    applyDefaults(parameters, console);
+    return 1;
+}
+
+void GetParameters::traceValidVersions(const ControlParameters& p) {
+    std::string line;
+    if (!p.jvmRequiredVersion.empty()) {
+        line = "Valid version of " + p.jvmCommandName + ": " + p.jvmRequiredVersion;
+    } else {
+        line = "Valid versions of " + p.jvmCommandName + ": " + p.jvmMinVersion + " through " +
+               p.jvmMaxVersion;
+    }
+    traceMessage(kTraceLog, line);
+}

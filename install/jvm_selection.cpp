@@ -1,0 +1,87 @@
+// Which JVM runs the wizard, and native.properties, which tells the wizard.
+#include <cstdio>
+
+#include "install/install.h"
+#include "install/native_properties.h"
+#include "locale/language_match.h"
+#include "util/file_utils.h"
+#include "util/unique_file.h"
+#include "util/version.h"
+
+namespace {
+
+const char kTraceLog[] = "jinstall.log";
+
+bool searchDisabled(const std::string& searchForJvm) {
+    std::string lower = searchForJvm;
+    lowerAsciiLetters(lower);
+    return lower == "no" || lower == "none";
+}
+
+}  // namespace
+
+int Install::isJvmInstalled(const std::string&, const std::string&, const std::string&,
+                            const std::string&, std::string&, std::string&,
+                            const std::string& searchForJvm) {
+    if (!searchForJvm.empty() && searchDisabled(searchForJvm)) {
+        traceMessage(kTraceLog, "Search for JVM:", searchForJvm);
+        return 0;
+    }
+    showStatusMessage(3);
+    // The registry search for installed JVMs is not built yet: it finds none.
+    traceMessage(kTraceLog, "Correct version of JVM was not found in common locations");
+    return 0;
+}
+
+int Install::installTheJvm(const std::string& jvmRequiredVersion, const std::string& jvmMinVersion,
+                           const std::string& jvmMaxVersion, const std::string& jvmVersion,
+                           const std::string& jvmName, std::string& jvmCommandName,
+                           const std::string& jvmSelfExtractor,
+                           const std::string& predefinedJvmInstallDir, const std::string& jvmHomeDir,
+                           std::string& jvmPathOut) {
+    if (jvmSelfExtractor.empty()) {
+        errorText = "The correct version of the " + jvmName + " was not found on your system.";
+        errorDetail = "Please install " + jvmName + " " + jvmVersion +
+                      " and then restart this installation program.";
+        return 0;
+    }
+    if (!fileExists(jvmSelfExtractor)) {
+        errorText = "Unable to find " + jvmName + " " + jvmVersion + " on your system.";
+        errorDetail = "Please install the JVM and re-start this installer.";
+        return 0;
+    }
+    traceMessage(kTraceLog, "attempting to install jvm", jvmVersion);
+    int result = _installTheJvm(jvmRequiredVersion, jvmMinVersion, jvmMaxVersion, jvmVersion, jvmName,
+                                jvmCommandName, jvmSelfExtractor, predefinedJvmInstallDir, jvmHomeDir,
+                                jvmPathOut);
+    if (!result) {
+        errorText = "Unable to install " + jvmName + " " + jvmVersion + ". " + kDiskSpaceHint;
+        errorDetail = kOtherCauses;
+    }
+    return result;
+}
+
+int Install::_installTheJvm(const std::string&, const std::string&, const std::string&,
+                            const std::string&, const std::string&, std::string&, const std::string&,
+                            const std::string&, const std::string&, std::string&) {
+    // Installing the carried JVM is not built yet: the installation fails honestly.
+    return 0;
+}
+
+void Install::logJvmLocation(int newlyInstalled, const std::string& javaHome,
+                             const std::string& installDir, int configureRegistry) {
+    UniqueFile file = openFile("native.properties", "wt");
+    if (!file) return;
+    std::string text = nativePropertiesText(newlyInstalled, javaHome, installDir, configureRegistry);
+    std::fputs(text.c_str(), file.get());
+}
+
+int Install::addSecurity(const std::string&, const std::string&, const std::string&, int) {
+    // No security files are installed yet; there is nothing to fail.
+    return 1;
+}
+
+void Install::getJavaHomeDir(const std::string& executablePath, std::string& result) {
+    result = getJavaHomeDirectory(executablePath);
+    traceMessage(kTraceLog, "jvm home dir", result);
+}

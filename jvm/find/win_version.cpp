@@ -1,0 +1,25 @@
+#include "jvm/find/win_version.h"
+
+#include <windows.h>
+
+namespace {
+
+unsigned long systemVersion() {
+    return GetVersion();
+}
+
+}  // namespace
+
+WinVersion::WinVersion() : query_(systemVersion) {}
+
+int WinVersion::winNT() {
+    if (queryCount_ > 0) return ntFlag_;
+    unsigned long version = query_();
+    if ((version & 0x80000000UL) == 0) {
+        ntFlag_ = 1;
+    } else if ((version & 0xFF) <= 3) {
+        traceMessage("jinstall.log", "Bad version of windows");
+    }
+    ++queryCount_;
+    return ntFlag_;
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+// Looks through a semicolon-separated search path, compared in lower case, for
+// the first entry that ends with `name` and holds it nowhere before, and that
+// `exists` accepts. Returns that entry in lower case, or an empty string.
+// Entries may be of any number and length.
+template <typename Exists>
+std::string findEntryEndingWith(const std::string& path, const std::string& name, Exists exists) {
+    std::string lowerPath = path;
+    for (char& c : lowerPath) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    std::string::size_type start = 0;
+    for (;;) {
+        std::string::size_type end = lowerPath.find(';', start);
+        std::string entry = lowerPath.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        std::string::size_type found = entry.find(name);
+        if (found != std::string::npos && found + name.size() == entry.size() && exists(entry)) {
+            return entry;
+        }
+        if (end == std::string::npos) return std::string();
+        start = end + 1;
+    }
+}
