@@ -52,7 +52,10 @@ int GetParameters::convertLineEndings(const std::string& filename) {
         reportFailure("Unable to open kiv.control");
         return 0;
     }
-    UniqueFile out = openFile(kRepairedCopy, "wb");
+    // A read-only control file is not replaced (Windows refuses it too; Wine would not).
+    DWORD attributes = GetFileAttributesA(filename.c_str());
+    bool writable = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
+    UniqueFile out = writable ? openFile(kRepairedCopy, "wb") : UniqueFile();
     bool copied = out && copyConverted(in.get(), out.get());
     in.reset();
     if (out && std::fclose(out.release()) != 0) copied = false;

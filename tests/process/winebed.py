@@ -176,12 +176,20 @@ class WineBed:
         out = self.wine(os.path.join(TOOLS_DIR, 'boxwatch.exe'), *args, timeout=timeout)
         return out.stdout.decode('latin-1')
 
-    def start(self, command_line='', program=LAUNCHER, watch=True):
-        """Starts the launcher from the installation directory with exactly this command line."""
+    def stage(self, command_line='', program=LAUNCHER):
+        """Puts the launcher and its command line into the installation directory."""
         shutil.copy(program, self.path('launcher.exe'))
         self.write('__cmdline.txt', command_line)
+
+    def start(self, command_line='', program=LAUNCHER, watch=True, staged=False):
+        """Starts the launcher from the installation directory with exactly this command line."""
+        if not staged:
+            self.stage(command_line, program)
         self.record = os.path.join(self.root, 'boxes.txt')
         self.stop_file = os.path.join(self.root, 'stop-watching')
+        for leftover in (self.record, self.stop_file):
+            if os.path.exists(leftover):
+                os.remove(leftover)
         if watch:
             self.watcher = subprocess.Popen(
                 ['wine', os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'watch',
