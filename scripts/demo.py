@@ -40,8 +40,8 @@ def main():
         subprocess.run([sys.executable, os.path.join(HERE, 'screenshot.py'), pictures, 'english'],
                        check=True, stdout=subprocess.DEVNULL)
         print('Picture of the status dialog (held open for it): %s' % pictures)
-    print('The installation driver is not built yet: the worker returns as soon as it starts,')
-    print('so the dialog is shown only for a moment.')
+    print('The search for an installed JVM and the start of the wizard are not built yet, so the')
+    print('run ends in the error box that tells the user no suitable JVM was found.')
 
 
 if __name__ == '__main__':
