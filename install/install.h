@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "control/control_parameters.h"
 #include "diagnostics/trace.h"
@@ -50,6 +51,18 @@ public:
                          const std::string& loaderJavaCommand, const std::string& startGuiCommand,
                          const std::string& checkGuiRunningCommand, const std::string& passThrough,
                          int quiet, int silent);
+    void addClassElement(std::string& classPath, const std::string& element,
+                         const std::string& swingPath, int oldJvm);
+    int runInstaller(const std::string& jvmPath, const std::string& jvmExtraParameters,
+                     const std::string& jvmClasspathSwitch, const std::string& classPath,
+                     const std::string& loaderJavaCommand, const std::string& startGuiCommand,
+                     const std::string& checkGuiRunningCommand, const std::string& passThrough,
+                     int quiet, int silent);
+    int countParameters(const std::string& loaderJavaCommand, const std::string& passThrough,
+                        int quiet, int silent);
+    // startGuiCommand and checkGuiRunningCommand are handed down and not used.
+    int _runInstaller(const std::string& jvmPath, const std::vector<std::string>& arguments,
+                      const std::string& startGuiCommand, const std::string& checkGuiRunningCommand);
     int launchApplet(const std::string& appletUrl);
 
     // Clean-up

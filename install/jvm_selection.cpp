@@ -3,6 +3,8 @@
 
 #include "install/install.h"
 #include "install/native_properties.h"
+#include "jvm/find/find_jvm.h"
+#include "launcher/shell_state.h"
 #include "locale/language_match.h"
 #include "util/file_utils.h"
 #include "util/unique_file.h"
@@ -20,17 +22,27 @@ bool searchDisabled(const std::string& searchForJvm) {
 
 }  // namespace
 
-int Install::isJvmInstalled(const std::string&, const std::string&, const std::string&,
-                            const std::string&, std::string&, std::string&,
+int Install::isJvmInstalled(const std::string& jvmRequiredVersion, const std::string& jvmMinVersion,
+                            const std::string& jvmMaxVersion, const std::string& jvmName,
+                            std::string& jvmCommandName, std::string& jvmPathOut,
                             const std::string& searchForJvm) {
     if (!searchForJvm.empty() && searchDisabled(searchForJvm)) {
         traceMessage(kTraceLog, "Search for JVM:", searchForJvm);
         return 0;
     }
+    FindJvm search;
+    search.setHwnd(hDlgMain);
     showStatusMessage(3);
-    // The registry search for installed JVMs is not built yet: it finds none.
-    traceMessage(kTraceLog, "Correct version of JVM was not found in common locations");
-    return 0;
+    int found = search.isJvmInstalled(homeDirectory, jvmRequiredVersion, jvmMinVersion, jvmMaxVersion,
+                                      jvmName, jvmCommandName, jvmPathOut, searchForJvm);
+    if (found) {
+        traceMessage(kTraceLog, "Found correct version of JVM:", jvmPathOut);
+        getJavaHomeDir(jvmPathOut, javaHomeDir);
+        logJvmLocation(0, javaHomeDir, "", 0);
+    } else {
+        traceMessage(kTraceLog, "Correct version of JVM was not found in common locations");
+    }
+    return found;
 }
 
 int Install::installTheJvm(const std::string& jvmRequiredVersion, const std::string& jvmMinVersion,

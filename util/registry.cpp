@@ -8,10 +8,14 @@ int readRegistryText(HKEY root, const char* subkey, const char* valueName, unsig
                      std::string& text) {
     UniqueRegKey key;
     if (RegOpenKeyExA(root, subkey, 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) return 0;
+    return readRegistryValue(key.get(), valueName, limit, text);
+}
+
+int readRegistryValue(HKEY key, const char* valueName, unsigned limit, std::string& text) {
     std::vector<char> buffer(limit + 1, '\0');
     DWORD size = limit;
-    if (RegQueryValueExA(key.get(), valueName, nullptr, nullptr,
-                         reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS) {
+    if (RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()),
+                         &size) != ERROR_SUCCESS) {
         return 0;
     }
     if (size > limit) size = limit;

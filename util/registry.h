@@ -9,3 +9,6 @@
 // the limit counts as unreadable. Returns 1 and fills `text`, or 0 and leaves it.
 int readRegistryText(HKEY root, const char* subkey, const char* valueName, unsigned limit,
                      std::string& text);
+
+// The same on a key that is already open.
+int readRegistryValue(HKEY key, const char* valueName, unsigned limit, std::string& text);

@@ -87,6 +87,7 @@ class WineBed:
     def __init__(self, install_name='install dir', display=None):
         """display: an X display to show the windows on; by default a private Xvfb."""
         self.install_name = install_name
+        self.launch_env = {}  # extra environment for the launcher alone
         self.display = display.lstrip(':') if display else None
 
     def __enter__(self):
@@ -181,6 +182,27 @@ class WineBed:
         shutil.copy(program, self.path('launcher.exe'))
         self.write('__cmdline.txt', command_line)
 
+    def drive_c(self, *parts):
+        return os.path.join(self.prefix, 'drive_c', *parts)
+
+    def add_jvm(self, home, reported, names=('javaw.exe',), in_bin=True, config=None, product=None,
+                subkey=None, micro=None, home_value='JavaHome'):
+        """Puts the test-double JVM, reporting version `reported`, into C:\\<home> (or its bin)
+        and, when a product such as "Java Runtime Environment" is given, registers it under
+        that JavaSoft key with the version subkey `subkey` (by default the reported version)."""
+        directory = self.drive_c(home, 'bin') if in_bin else self.drive_c(home)
+        os.makedirs(directory, exist_ok=True)
+        for name in names:
+            shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), os.path.join(directory, name))
+        with open(os.path.join(directory, 'jvm-double.txt'), 'w') as f:
+            f.write(config if config is not None else 'version=%s\n' % reported)
+        if product:
+            key = 'HKLM\\SOFTWARE\\JavaSoft\\%s\\%s' % (product, subkey or reported)
+            self.reg_add(key, home_value, 'C:\\' + home)
+            if micro is not None:
+                self.reg_add(key, 'MicroVersion', micro)
+        return directory
+
     def start(self, command_line='', program=LAUNCHER, watch=True, staged=False):
         """Starts the launcher from the installation directory with exactly this command line."""
         if not staged:
@@ -202,8 +224,8 @@ class WineBed:
             self.process = subprocess.Popen(
                 ['wine', os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', 'launcher.exe',
                  '__cmdline.txt'],
-                env=self.env, cwd=self.install_dir, stdin=subprocess.DEVNULL, stdout=out,
-                stderr=subprocess.DEVNULL)
+                env=dict(self.env, **self.launch_env), cwd=self.install_dir, stdin=subprocess.DEVNULL,
+                stdout=out, stderr=subprocess.DEVNULL)
 
     def finish(self, timeout=60):
         """Waits for the launcher to end and collects what it left."""

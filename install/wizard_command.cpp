@@ -1,0 +1,60 @@
+#include "install/wizard_command.h"
+
+std::string executableFileName(const std::string& path) {
+    std::string::size_type slash = path.rfind('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+int isOldJvm(const std::string& jvmPath) {
+    return executableFileName(jvmPath).find("java") == std::string::npos ? 1 : 0;
+}
+
+std::vector<std::string> splitWords(const std::string& text) {
+    std::vector<std::string> words;
+    std::string::size_type start = 0;
+    for (;;) {
+        std::string::size_type blank = text.find(' ', start);
+        if (blank == std::string::npos) {
+            words.push_back(text.substr(start));
+            return words;
+        }
+        words.push_back(text.substr(start, blank - start));
+        start = blank + 1;
+    }
+}
+
+std::string quoteIfBlankAndUnquoted(const std::string& argument) {
+    if (argument.find(' ') == std::string::npos || argument.find('"') != std::string::npos) {
+        return argument;
+    }
+    return "\"" + argument + "\"";
+}
+
+std::string quoteIfBlank(const std::string& element) {
+    return element.find(' ') == std::string::npos ? element : "\"" + element + "\"";
+}
+
+std::vector<std::string> wizardArguments(const WizardCommand& command) {
+    std::vector<std::string> arguments;
+    arguments.push_back(command.executableName);
+    if (!command.extraParameters.empty()) {
+        for (const std::string& word : splitWords(command.extraParameters)) arguments.push_back(word);
+    }
+    arguments.push_back(command.classpathSwitch);
+    arguments.push_back(command.classPath);
+    for (const std::string& word : splitWords(command.javaCommand)) arguments.push_back(word);
+    if ((command.quiet || command.silent) && !command.passThrough.empty()) {
+        arguments.push_back(command.quiet ? "-q" : "-s");
+        arguments.push_back(quoteIfBlankAndUnquoted(command.passThrough));
+    }
+    return arguments;
+}
+
+std::string argsString(const std::vector<std::string>& arguments) {
+    std::string text;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (i > 0) text += ' ';
+        text += quoteIfBlankAndUnquoted(arguments[i]);
+    }
+    return text;
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The wizard's command line, as plain text functions.
+
+// The part of a path after its last backslash, or the whole path.
+std::string executableFileName(const std::string& path);
+
+// 1.1 runtimes (jre.exe, jrew.exe) need swingall.jar on the class path: their
+// executable's name does not contain "java".
+int isOldJvm(const std::string& jvmPath);
+
+// Words split at every single blank: two blanks give an empty word, and an
+// empty text gives one empty word.
+std::vector<std::string> splitWords(const std::string& text);
+
+// Enclosed in double quotes when it holds a blank and no double quote already.
+std::string quoteIfBlankAndUnquoted(const std::string& argument);
+
+// Enclosed in double quotes when it holds a blank (class-path elements).
+std::string quoteIfBlank(const std::string& element);
+
+struct WizardCommand {
+    std::string executableName;
+    std::string extraParameters;   // jvmExtraParameters
+    std::string classpathSwitch;   // jvmClasspathSwitch, passed even when empty
+    std::string classPath;
+    std::string javaCommand;       // loaderJavaCommand
+    std::string passThrough;
+    int quiet = 0;
+    int silent = 0;
+};
+
+// The argument vector: name, extra words, switch, class path, command words,
+// then "-q" (or "-s") and the pass-through argument when there is one.
+std::vector<std::string> wizardArguments(const WizardCommand& command);
+
+// The arguments joined by blanks for the trace, quoted as the wizard receives them.
+std::string argsString(const std::vector<std::string>& arguments);

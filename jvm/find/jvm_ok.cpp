@@ -1,0 +1,124 @@
+#include "jvm/find/jvm_ok.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "jvm/find/version_text.h"
+#include "launcher/command_line.h"
+#include "util/file_utils.h"
+#include "util/spawn.h"
+#include "util/unique_file.h"
+
+namespace {
+
+const char kErrorsLog[] = "errors.log";
+const char kTraceLog[] = "jinstall.log";
+const char kTestClass[] = "TestJvm.class";
+const char kVersionFile[] = "jvmGood.txt";
+const int kLinePiece = 998;
+
+std::string fileNameOf(const std::string& path) {
+    std::string::size_type slash = path.rfind('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+int JvmOk::jvmCorrectVersion(const std::string& required, const std::string& minimum,
+                             const std::string& maximum, const std::string& versionText,
+                             const std::string& home, std::string& jvmCommandName, std::string& jvmPath) {
+    std::string entryName = jvmCommandName;
+    int result = jvmCorrectVersion(required, minimum, maximum, home, jvmCommandName, jvmPath);
+    if (result) {
+        result = verifyVersion(required, minimum, maximum, versionText);
+        if (!result) traceMessage(kTraceLog, "jvm doesn't meet criteria");
+    }
+    if (!result) jvmCommandName = entryName;
+    return result;
+}
+
+int JvmOk::jvmCorrectVersion(const std::string& required, const std::string& minimum,
+                             const std::string& maximum, const std::string& home,
+                             std::string& jvmCommandName, std::string& jvmPath) {
+    std::string entryName = jvmCommandName;
+    if (tryPath(required, minimum, maximum, home + "\\" + jvmCommandName, jvmCommandName, jvmPath) ||
+        tryPath(required, minimum, maximum, home + "\\bin\\" + jvmCommandName, jvmCommandName, jvmPath)) {
+        return 1;
+    }
+    // 1.1 runtimes were jre.exe; later ones of the same installation are java.exe.
+    if (jvmCommandName.compare(0, 3, "jre") == 0) {
+        jvmCommandName = fileExists("jinstall.sem") ? "javaw.exe" : "java.exe";
+        if (tryPath(required, minimum, maximum, home + "\\" + jvmCommandName, jvmCommandName, jvmPath) ||
+            tryPath(required, minimum, maximum, home + "\\bin\\" + jvmCommandName, jvmCommandName,
+                    jvmPath)) {
+            return 1;
+        }
+    }
+    jvmCommandName = entryName;
+    return 0;
+}
+
+int JvmOk::tryPath(const std::string& required, const std::string& minimum, const std::string& maximum,
+                   const std::string& path, const std::string& name, std::string& jvmPath) {
+    jvmPath = path;
+    return correctVersion(required, minimum, maximum, name, path);
+}
+
+int JvmOk::correctVersion(const std::string& required, const std::string& minimum,
+                          const std::string& maximum, const std::string&,
+                          const std::string& executablePath) {
+    if (!fileExists(executablePath)) return 0;
+    return testVersion(required, minimum, maximum, executablePath);
+}
+
+int JvmOk::testVersion(const std::string& required, const std::string& minimum,
+                       const std::string& maximum, const std::string& executablePath) {
+    if (!fileExists(kTestClass)) return 1;
+    traceMessage(kTraceLog, "testing ", executablePath);
+    std::remove(kVersionFile);
+    // The test class's one argument: a directory with a blank must arrive whole.
+    std::string directory = quoteArgumentIfBlank(getCurrentDir());
+    removeClasspathVariable();
+    SpawnResult run = spawnAndWait(executablePath,
+                                   {fileNameOf(executablePath), "-cp", ".", "TestJvm", directory});
+    int result = 0;
+    if (!run.started) {
+        logAndTraceMessage(kErrorsLog, kTraceLog,
+                           std::string("Error running JVM: ") + spawnErrorText(run.error), 0);
+    } else {
+        traceMessage(kTraceLog, "test jvm launched ok", 1);
+        result = checkVersion(kVersionFile, required, minimum, maximum);
+        if (!result) {
+            logAndTraceMessage(kErrorsLog, kTraceLog, "Jvm isn't installed properly.");
+        } else {
+            traceMessage(kTraceLog, "test jvm ok", result);
+        }
+    }
+    std::remove(kVersionFile);
+    return result;
+}
+
+int JvmOk::checkVersion(const std::string& filename, const std::string& required,
+                        const std::string& minimum, const std::string& maximum) {
+    UniqueFile file = openFile(filename.c_str(), "rt");
+    if (!file) {
+        traceMessage(kTraceLog, "Unable to verify version", filename);
+        return 0;
+    }
+    char piece[kLinePiece + 1] = "";
+    if (std::fgets(piece, sizeof piece, file.get()) == nullptr) piece[0] = '\0';
+    file.reset();
+    return testLine(piece, required, minimum, maximum);
+}
+
+int JvmOk::testLine(const std::string& line, const std::string& required, const std::string& minimum,
+                    const std::string& maximum) {
+    return verifyVersion(required, minimum, maximum, extractVersion(line));
+}
+
+int JvmOk::verifyVersion(const std::string& required, const std::string& minimum,
+                         const std::string& maximum, const std::string& version) {
+    bool accepted = versionAcceptable(version, required, minimum, maximum);
+    traceMessage(kTraceLog, "found jvm version:", version);
+    return accepted ? 1 : 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+
+#include "diagnostics/trace.h"
+
+// Walks the JavaSoft registry entries of installed JVMs (runtime, development
+// kit, plug-in) and tests each version until one passes.
+class JvmWin : public Trace {
+public:
+    void setHwnd(WindowHandle window) { window_ = window; }
+
+    // On success jvmPath is the accepted executable and jvmCommandName its name;
+    // on failure jvmCommandName is as it was at entry.
+    int searchWindowsForJvm(const std::string& windowsDirectory, const std::string& required,
+                            const std::string& minimum, const std::string& maximum,
+                            const std::string& jvmName, std::string& jvmCommandName,
+                            std::string& jvmPath);
+    int searchRegistryForJvm(const std::string& productKey, const std::string& required,
+                             const std::string& minimum, const std::string& maximum,
+                             const std::string& jvmName, std::string& jvmCommandName,
+                             std::string& jvmPath, const std::string& windowsDirectory);
+    int lookUpRegistryEntryForJvm(const std::string& productKey, const std::string& required,
+                                  const std::string& minimum, const std::string& maximum,
+                                  std::string& subkeyName, std::string& jvmCommandName,
+                                  std::string& home, std::string& jvmPath);
+
+private:
+    Status progress_;  // reports a step before each product key
+    WindowHandle window_ = nullptr;
+};
+
+// Product keys under HKEY_LOCAL_MACHINE, also written when a JVM is registered.
+extern const char kJreKey[];
+extern const char kJdkKey[];
+extern const char kPluginKey[];

@@ -1,0 +1,146 @@
+// Test double for a JVM (copied into a fake JVM home as java.exe, javaw.exe,
+// jre.exe or jrew.exe). Started as "-cp . TestJvm [dir]" it plays the version
+// test and writes dir\jvmGood.txt; started any other way it plays the install
+// wizard: records how it was started in wizard-run.txt in the current directory
+// and creates __kivwizard.sem there. Every run is also appended to jvm-runs.txt
+// beside the executable, so a test can count and inspect the runs.
+//
+// jvm-double.txt beside the executable, lines key=value, sets the behaviour:
+//   version=<text>      report java version "<text>"
+//   versionLine=<text>  write this exact first line instead (garbage, say);
+//                       with neither key no jvmGood.txt is written at all
+//   wizard=no           the wizard does not create __kivwizard.sem
+//   exitCode=<n>        exit code of every run (default 0)
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct Config {
+    bool hasVersion = false;
+    std::string version;
+    bool hasVersionLine = false;
+    std::string versionLine;
+    bool wizardSemaphore = true;
+    int exitCode = 0;
+};
+
+Config readConfig(const std::string& path) {
+    Config config;
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) return config;
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, in)) {
+        std::string line(buffer);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        std::string::size_type equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        std::string key = line.substr(0, equals);
+        std::string value = line.substr(equals + 1);
+        if (key == "version") {
+            config.hasVersion = true;
+            config.version = value;
+        } else if (key == "versionLine") {
+            config.hasVersionLine = true;
+            config.versionLine = value;
+        } else if (key == "wizard") {
+            config.wizardSemaphore = value != "no";
+        } else if (key == "exitCode") {
+            config.exitCode = std::atoi(value.c_str());
+        }
+    }
+    std::fclose(in);
+    return config;
+}
+
+std::string currentDirectory() {
+    DWORD size = GetCurrentDirectoryA(0, nullptr);
+    std::string dir(size, '\0');
+    DWORD length = GetCurrentDirectoryA(size, &dir[0]);
+    dir.resize(length < size ? length : 0);
+    return dir;
+}
+
+// Unset and empty are different situations for the launcher, so keep them apart.
+std::string classPath() {
+    SetLastError(0);
+    DWORD size = GetEnvironmentVariableA("CLASSPATH", nullptr, 0);
+    if (size == 0) return GetLastError() == ERROR_ENVVAR_NOT_FOUND ? "(unset)" : "";
+    std::string value(size, '\0');
+    DWORD length = GetEnvironmentVariableA("CLASSPATH", &value[0], size);
+    value.resize(length < size ? length : 0);
+    return value;
+}
+
+bool writeFile(const std::string& path, const std::string& content, const char* mode) {
+    FILE* out = std::fopen(path.c_str(), mode);
+    if (!out) return false;
+    bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
+    return std::fclose(out) == 0 && ok;
+}
+
+std::string readFile(const std::string& path, bool& exists) {
+    std::string content;
+    FILE* in = std::fopen(path.c_str(), "rb");
+    exists = in != nullptr;
+    if (!in) return content;
+    char buffer[4096];
+    size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, in)) > 0) content.append(buffer, count);
+    std::fclose(in);
+    return content;
+}
+
+void versionTest(const Config& config) {
+    if (!config.hasVersion && !config.hasVersionLine) return;
+    std::string path = "jvmGood.txt";
+    if (__argc > 4) {
+        std::string dir = __argv[4];
+        if (!dir.empty() && dir.back() != '\\' && dir.back() != '/') dir += '\\';
+        path = dir + path;
+    }
+    std::string line = config.hasVersionLine ? config.versionLine
+                                             : "java version \"" + config.version + "\"";
+    writeFile(path, line + "\r\n", "wb");
+}
+
+void wizard(const Config& config, const std::string& cwd, const std::string& classpath) {
+    std::string record = "cmdline=" + std::string(GetCommandLineA()) + "\n" +
+                         "cwd=" + cwd + "\n" + "classpath=" + classpath + "\n";
+    bool exists = false;
+    std::string properties = readFile("native.properties", exists);
+    record += exists ? "native.properties:\n" + properties : "native.properties: (absent)\n";
+    // Written under another name and renamed, so a reader never sees half.
+    if (writeFile("wizard-run.tmp", record, "wb"))
+        MoveFileExA("wizard-run.tmp", "wizard-run.txt", MOVEFILE_REPLACE_EXISTING);
+    if (config.wizardSemaphore) writeFile("__kivwizard.sem", "started", "wb");
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    char module[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
+    std::string home(module, length);
+    home.erase(home.rfind('\\'));
+    Config config = readConfig(home + "\\jvm-double.txt");
+    std::string cwd = currentDirectory();
+    std::string classpath = classPath();
+
+    // Logged first: once the launcher sees a result file, the run is on record.
+    writeFile(home + "\\jvm-runs.txt",
+              std::string(GetCommandLineA()) + "|cwd=" + cwd + "|classpath=" + classpath + "\n",
+              "ab");
+
+    bool isVersionTest = __argc >= 4 && std::strcmp(__argv[1], "-cp") == 0 &&
+                         std::strcmp(__argv[2], ".") == 0 && std::strcmp(__argv[3], "TestJvm") == 0;
+    if (isVersionTest)
+        versionTest(config);
+    else
+        wizard(config, cwd, classpath);
+    return config.exitCode;
+}
