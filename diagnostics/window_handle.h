@@ -1,4 +1,6 @@
 #pragma once
-// The Win32 window handle type, without pulling <windows.h> into every header.
+// Win32 handle types, without pulling <windows.h> into every header.
 struct HWND__;
 using WindowHandle = HWND__*;
+struct HKEY__;
+using RegistryKey = HKEY__*;
