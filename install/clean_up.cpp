@@ -1,4 +1,223 @@
-#include "install/install.h"
+// Tidying the installation directory after the wizard: the wizard's archive,
+// a JVM installed in a temporary place, the logs, and the run's small files.
+#include <windows.h>
+#include <direct.h>
+#include <io.h>
+#include <string.h>
 
-// Tidying the installation directory after the wizard is not built yet.
-void Install::cleanUp(int) {}
+#include <cstdio>
+
+#include "control/control_text.h"
+#include "install/clean_up_text.h"
+#include "install/install.h"
+#include "jvm/setup/install_jvm.h"
+#include "launcher/command_line.h"
+#include "launcher/shell_state.h"
+#include "util/file_utils.h"
+#include "util/unique_file.h"
+
+namespace {
+
+const char kTraceLog[] = "jinstall.log";
+const char kManifest[] = "META-INF\\MANIFEST.MF";
+const int kLinePiece = 998;
+
+long long fileSize(const char* name) {
+    UniqueFile file = openFile(name, "rb");
+    if (!file || fseeko64(file.get(), 0, SEEK_END) != 0) return -1;
+    return ftello64(file.get());
+}
+
+std::string fullPathOf(const std::string& path) {
+    if (path.empty()) return path;
+    char buffer[MAX_PATH * 4];
+    DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    return length == 0 || length >= sizeof buffer ? path : std::string(buffer, length);
+}
+
+struct TempJvm {
+    std::string home;
+    std::string inTemp;
+    std::string directory;
+    int configureRegistry = 1;
+};
+
+}  // namespace
+
+void Install::cleanUp(int result) {
+    cleanUpManifest(result);
+    cleanUpJvmDir();
+    cleanUpErrorsLog();
+    cleanUpLogFiles();
+    std::remove("changes.txt");
+    std::remove("startdir.txt");
+    std::remove("native.properties");
+}
+
+void Install::cleanUpManifest(int result) {
+    if (fileExists(kManifest)) {
+        if (UniqueFile manifest = openFile(kManifest, "rt")) {
+            char piece[kLinePiece + 2];
+            std::string name;
+            while (std::fgets(piece, sizeof piece, manifest.get()) != nullptr) {
+                if (!manifestName(piece, name)) continue;
+                // The wizard's archive may name only its own files, never one outside this directory.
+                if (!staysInside(name)) {
+                    traceMessage(kTraceLog, "manifest entry outside the installation ignored:", name);
+                    continue;
+                }
+                std::remove(name.c_str());
+            }
+        }
+    }
+    std::remove(kManifest);
+    _rmdir("META-INF");
+    std::remove("install.jar");
+    std::remove("swingall.jar");
+    if (fileExists("jinstall.sem")) {
+        std::remove("jinstall.sem");
+        if (result) {
+            std::remove(kTraceLog);
+        } else {
+            traceMessage(kTraceLog, "install ok", 0);
+        }
+    }
+}
+
+void Install::cleanUpJvmDir() {
+    UniqueFile file = openFile("native.properties", "rt");
+    if (!file) return;
+    TempJvm jvm;
+    char piece[kLinePiece + 1];
+    while (std::fgets(piece, sizeof piece, file.get()) != nullptr) {
+        std::string line = piece;
+        std::string::size_type end = line.find('\n');
+        if (end != std::string::npos) line.erase(end);
+        line = readBackPropertiesLine(line);
+        std::string value;
+        if (keyLineValue(line, "nativeJvmHomeDir", value)) {
+            jvm.home = value.substr(0, 999);
+            traceMessage(kTraceLog, "jvmLocation", jvm.home);
+        } else if (keyLineValue(line, "nativeJvmInstalledInTemp", value)) {
+            jvm.inTemp = value.substr(0, 999);
+            traceMessage(kTraceLog, "jvmInstalledInTemp", jvm.inTemp);
+        } else if (keyLineValue(line, "nativeTempJvmDir", value)) {
+            jvm.directory = value.substr(0, 999);
+            traceMessage(kTraceLog, "tempJvmDir", jvm.directory);
+        } else if (keyLineValue(line, "configureWinRegistry", value)) {
+            jvm.configureRegistry = isFlagTrue(value) ? 1 : 0;
+            traceMessage(kTraceLog, "configureReg", jvm.configureRegistry);
+        }
+    }
+    file.reset();
+    if (_stricmp(jvm.inTemp.c_str(), "true") != 0) return;
+
+    std::string directory = jvm.directory.empty() ? jvm.home : jvm.directory;
+    // Windows is configured only for a JVM that survives the removal; one inside
+    // the removed tree would leave registry entries pointing at nothing.
+    if (jvm.configureRegistry && !isWithin(jvm.home, directory)) {
+        InstallJvm installer;
+        installer.setHwnd(hDlgMain);
+        installer.configureJvm(parameters.jvmVersion, parameters.jvmName, parameters.jvmCommandName,
+                               jvm.home, homeDirectory, 1);
+    }
+    if (!removeDirAndSubdirs(directory)) {
+        traceMessage(kTraceLog, "Warning: Unable to delete " + directory);
+    }
+    _rmdir((directory + "\\bin").c_str());
+    _rmdir(directory.c_str());
+}
+
+void Install::cleanUpErrorsLog() {
+    if (fileSize("errors.log") == 0) std::remove("errors.log");
+}
+
+void Install::cleanUpLogFiles() {
+    if (!fileExists("startdir.txt")) return;
+    std::string startDir;
+    if (UniqueFile file = openFile("startdir.txt", "rt")) {
+        char line[5000] = "";
+        if (std::fgets(line, sizeof line, file.get()) == nullptr) line[0] = '\0';
+        startDir = line;
+        std::string::size_type end = startDir.find_last_not_of(" \r\n");
+        startDir.erase(end == std::string::npos ? std::min<std::size_t>(1, startDir.size()) : end + 1);
+    }
+    std::string current = getCurrentDir();
+    if (!fileExists(startDir) || _stricmp(startDir.c_str(), current.c_str()) == 0) return;
+    std::string target = startDir;
+    if (isDirWriteProtected(startDir) && !isDirWriteProtected(homeDirectory)) target = homeDirectory;
+    traceMessage(kTraceLog, "copying log files to", target);
+    _cleanUpLogFiles(target);
+}
+
+int Install::isDirWriteProtected(const std::string& directory) {
+    if (directory.empty()) return 1;
+    std::string probe = directory + "\\__kivtest.zos";
+    long long size;
+    {
+        UniqueFile file = openFile(probe.c_str(), "wt");
+        if (!file) return 1;
+        std::fputs("ok", file.get());
+        std::fseek(file.get(), 0, SEEK_END);
+        size = std::ftell(file.get());
+    }
+    std::remove(probe.c_str());
+    return size < 1 ? 1 : 0;
+}
+
+void Install::_cleanUpLogFiles(const std::string& target) {
+    std::string pattern = getCurrentDir() + "\\*.log";
+    _finddata_t entry;
+    UniqueFindHandle find(_findfirst(pattern.c_str(), &entry));
+    if (!find) return;
+    do {
+        std::string name = entry.name;
+        if (name == "." || name == "..") continue;
+        // An empty kivpand.log carries nothing worth keeping.
+        if (name.find("kivpand.log") != std::string::npos && fileSize(name.c_str()) == 0) continue;
+        std::string copy = target + "\\" + name;
+        appendFile(name, copy);
+        if (_stricmp(name.c_str(), "errors.log") == 0 && !fileExists(copy)) {
+            showError(hDlgMain, "Unable to save errors.log\r\rTry installing from a non-write protected drive.");
+        }
+    } while (_findnext(find.get(), &entry) == 0);
+}
+
+int Install::removeDirAndSubdirs(const std::string& directory) {
+    traceMessage(kTraceLog, "removing all files and subdirs from", directory);
+    // A tree named by a file the wizard may rewrite: never a root, this
+    // installation directory or one of its parents.
+    std::string current = getCurrentDir();
+    std::string full = fullPathOf(directory);
+    if (isRootPath(full) || isWithin(current, full)) {
+        traceMessage(kTraceLog, "refusing to remove", directory);
+        return 0;
+    }
+    if (_chdir(directory.c_str()) != 0) return 0;
+    int result = 1;
+    bool again = true;
+    while (again && result) {
+        again = false;
+        _finddata_t entry;
+        UniqueFindHandle find(_findfirst("*.*", &entry));
+        if (!find) break;
+        do {
+            std::string name = entry.name;
+            if (name == "." || name == "..") continue;
+            std::string path = directory + "\\" + name;
+            if (entry.attrib & _A_SUBDIR) {
+                result = removeDirAndSubdirs(path);
+                _chdir(directory.c_str());  // the inner call went back to its own start
+                if (!result) break;
+                continue;
+            }
+            find.reset();  // the enumeration begins anew after each deletion
+            result = std::remove(path.c_str()) == 0 ? 1 : 0;
+            again = true;
+            break;
+        } while (_findnext(find.get(), &entry) == 0);
+    }
+    _chdir(current.c_str());
+    _rmdir(directory.c_str());
+    return result;
+}

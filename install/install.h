@@ -31,13 +31,13 @@ public:
     int installTheJvm(const std::string& jvmRequiredVersion, const std::string& jvmMinVersion,
                       const std::string& jvmMaxVersion, const std::string& jvmVersion,
                       const std::string& jvmName, std::string& jvmCommandName,
-                      const std::string& jvmSelfExtractor, const std::string& predefinedJvmInstallDir,
-                      const std::string& jvmHomeDir, std::string& jvmPath);
+                      const std::string& jvmSelfExtractor, std::string& predefinedJvmInstallDir,
+                      std::string& jvmHomeDir, std::string& jvmPath);
     int _installTheJvm(const std::string& jvmRequiredVersion, const std::string& jvmMinVersion,
                        const std::string& jvmMaxVersion, const std::string& jvmVersion,
                        const std::string& jvmName, std::string& jvmCommandName,
-                       const std::string& jvmSelfExtractor, const std::string& predefinedJvmInstallDir,
-                       const std::string& jvmHomeDir, std::string& jvmPath);
+                       const std::string& jvmSelfExtractor, std::string& predefinedJvmInstallDir,
+                       std::string& jvmHomeDir, std::string& jvmPath);
     void logJvmLocation(int newlyInstalled, const std::string& javaHome, const std::string& installDir,
                         int configureRegistry);
     int addSecurity(const std::string& systemSecurityPolicyFilename,
@@ -67,6 +67,13 @@ public:
 
     // Clean-up
     void cleanUp(int result);
+    void cleanUpManifest(int result);
+    void cleanUpJvmDir();
+    void cleanUpErrorsLog();
+    void cleanUpLogFiles();
+    int isDirWriteProtected(const std::string& directory);
+    void _cleanUpLogFiles(const std::string& target);
+    int removeDirAndSubdirs(const std::string& directory);
 
     // The fields every step shares.
     int isWindowsNT = 0;

@@ -4,7 +4,9 @@
 #include "install/install.h"
 #include "install/native_properties.h"
 #include "jvm/find/find_jvm.h"
+#include "jvm/setup/install_jvm.h"
 #include "launcher/shell_state.h"
+#include "security/security.h"
 #include "locale/language_match.h"
 #include "util/file_utils.h"
 #include "util/unique_file.h"
@@ -48,9 +50,8 @@ int Install::isJvmInstalled(const std::string& jvmRequiredVersion, const std::st
 int Install::installTheJvm(const std::string& jvmRequiredVersion, const std::string& jvmMinVersion,
                            const std::string& jvmMaxVersion, const std::string& jvmVersion,
                            const std::string& jvmName, std::string& jvmCommandName,
-                           const std::string& jvmSelfExtractor,
-                           const std::string& predefinedJvmInstallDir, const std::string& jvmHomeDir,
-                           std::string& jvmPathOut) {
+                           const std::string& jvmSelfExtractor, std::string& predefinedJvmInstallDir,
+                           std::string& jvmHomeDir, std::string& jvmPathOut) {
     if (jvmSelfExtractor.empty()) {
         errorText = "The correct version of the " + jvmName + " was not found on your system.";
         errorDetail = "Please install " + jvmName + " " + jvmVersion +
@@ -73,11 +74,27 @@ int Install::installTheJvm(const std::string& jvmRequiredVersion, const std::str
     return result;
 }
 
-int Install::_installTheJvm(const std::string&, const std::string&, const std::string&,
-                            const std::string&, const std::string&, std::string&, const std::string&,
-                            const std::string&, const std::string&, std::string&) {
-    // Installing the carried JVM is not built yet: the installation fails honestly.
-    return 0;
+int Install::_installTheJvm(const std::string& jvmRequiredVersion, const std::string& jvmMinVersion,
+                            const std::string& jvmMaxVersion, const std::string& jvmVersion,
+                            const std::string& jvmName, std::string& jvmCommandName,
+                            const std::string& jvmSelfExtractor, std::string& predefinedJvmInstallDir,
+                            std::string& jvmHomeDir, std::string& jvmPathOut) {
+    InstallJvm installer;
+    installer.setHwnd(hDlgMain);
+    int configureRegistry = installer.configureWinReg();  // asked before anything is installed
+    int result = installer.installJvm(jvmRequiredVersion, jvmMinVersion, jvmMaxVersion, jvmVersion,
+                                      jvmName, jvmCommandName, jvmSelfExtractor, predefinedJvmInstallDir,
+                                      jvmHomeDir, jvmPathOut, homeDirectory);
+    if (result && installer.newJvmInstalled) {
+        getJavaHomeDir(jvmPathOut, javaHomeDir);
+        logJvmLocation(1, javaHomeDir, predefinedJvmInstallDir, configureRegistry);
+    } else if (result) {
+        // The chosen directory already held an acceptable JVM: record the home of the
+        // JVM that will run the wizard, not one an earlier attempt left behind.
+        getJavaHomeDir(jvmPathOut, javaHomeDir);
+        logJvmLocation(0, javaHomeDir, predefinedJvmInstallDir, configureRegistry);
+    }
+    return result;
 }
 
 void Install::logJvmLocation(int newlyInstalled, const std::string& javaHome,
@@ -88,9 +105,13 @@ void Install::logJvmLocation(int newlyInstalled, const std::string& javaHome,
     std::fputs(text.c_str(), file.get());
 }
 
-int Install::addSecurity(const std::string&, const std::string&, const std::string&, int) {
-    // No security files are installed yet; there is nothing to fail.
-    return 1;
+int Install::addSecurity(const std::string& systemSecurityPolicyFilename,
+                         const std::string& userSecurityPolicyFilename, const std::string& keystoreFilename,
+                         int pluginMode) {
+    Security security;
+    security.setHwnd(hDlgMain);
+    return security.addSecurity(systemSecurityPolicyFilename, userSecurityPolicyFilename, keystoreFilename,
+                                javaHomeDir, homeDirectory, pluginMode);
 }
 
 void Install::getJavaHomeDir(const std::string& executablePath, std::string& result) {

@@ -113,8 +113,3 @@ int Install::_runInstaller(const std::string& jvmPathIn, const std::vector<std::
     logAndTraceMessage(kErrorsLog, kTraceLog, "Java wizard not started properly");
     return 0;
 }
-
-int Install::launchApplet(const std::string&) {
-    // Opening the applet page is not built yet: the launch fails.
-    return 0;
-}

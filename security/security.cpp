@@ -1,1 +1,215 @@
-// placeholder
+#include "security/security.h"
+
+#include <direct.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "jvm/find/win_version.h"
+#include "security/security_text.h"
+#include "util/file_utils.h"
+#include "util/registry.h"
+#include "util/unique_file.h"
+
+namespace {
+
+const char kTraceLog[] = "jinstall.log";
+const char kJavaHome[] = "${java.home}";
+const char kUserHome[] = "${user.home}";
+const char kNoLoginName[] = "unable to find login name in registry";
+const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+const unsigned kLoginNameLimit = 5000;
+const int kLinePiece = 2000;
+
+bool contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+Security::Security() : loginRoot_(HKEY_LOCAL_MACHINE) {}
+
+int Security::addSecurity(const std::string& systemSecurityPolicyFilename,
+                          const std::string& userSecurityPolicyFilename,
+                          const std::string& keystoreFilename, const std::string& javaHomeDir,
+                          const std::string& homeDirectory, int replace) {
+    // The result is that of the last step that ran; a policy whose target could
+    // not be resolved did not run.
+    int result = 1;
+    int step = addPolicy(systemSecurityPolicyFilename, javaHomeDir, homeDirectory, replace, true);
+    if (step >= 0) result = step;
+    step = addPolicy(userSecurityPolicyFilename, javaHomeDir, homeDirectory, replace, false);
+    if (step >= 0) result = step;
+    if (!keystoreFilename.empty()) {
+        std::string sourceName, targetPath;
+        result = addCertificate(keystoreFilename, javaHomeDir, homeDirectory, sourceName, targetPath,
+                                replace);
+    }
+    return result;
+}
+
+int Security::addPolicy(const std::string& filename, const std::string& javaHomeDir,
+                        const std::string& homeDirectory, int replace, bool traceNoDestination) {
+    if (filename.empty()) return -1;
+    std::string sourceName, targetPath;
+    if (getFilenames(filename, javaHomeDir, homeDirectory, sourceName, targetPath)) {
+        return copySecurityFile(sourceName, targetPath, replace);
+    }
+    if (traceNoDestination && !sourceName.empty() && fileExists(sourceName)) {
+        traceMessage(kTraceLog, "unable to get destination", filename);
+    }
+    return -1;
+}
+
+int Security::addCertificate(const std::string& keystoreFilename, const std::string& javaHomeDir,
+                             const std::string& homeDirectory, std::string& sourceName,
+                             std::string& targetPath, int replace) {
+    if (!getFilenames(keystoreFilename, javaHomeDir, homeDirectory, sourceName, targetPath)) {
+        if (!sourceName.empty() && fileExists(sourceName)) {
+            traceMessage(kTraceLog, "unable to get destination", keystoreFilename);
+        }
+        return 0;
+    }
+    std::string source = getCurrentDir() + "\\" + sourceName;
+    std::string identityDatabase;
+    int named = getIdentityIdFilename(javaHomeDir, homeDirectory, identityDatabase);
+    if (named) targetPath = identityDatabase;
+    int result = copySecurityFile(source, targetPath, replace);
+    // Only a store directly in the user's home has a profile copy; anywhere
+    // else there is no second target to look for.
+    if (!result || named || !liesDirectlyInUserHome(keystoreFilename)) return result;
+    std::string profilePath;
+    if (!getAlternateDestination(keystoreFilename, homeDirectory, profilePath)) {
+        traceMessage(kTraceLog, kNoLoginName);
+        return 0;
+    }
+    return copySecurityFile(source, profilePath, replace);
+}
+
+int Security::getFilenames(const std::string& filename, const std::string& javaHomeDir,
+                           const std::string& homeDirectory, std::string& sourceName,
+                           std::string& targetPath) {
+    sourceName.clear();
+    targetPath.clear();
+    std::string base, rest;
+    bool inUserHome = false;
+    if (contains(filename, kJavaHome)) {
+        base = javaHomeDir;
+        rest = filename.substr(filename.find(kJavaHome) + sizeof kJavaHome - 1);
+    } else if (contains(filename, kUserHome)) {
+        base = homeDirectory;
+        rest = filename.substr(filename.find(kUserHome) + sizeof kUserHome - 1);
+        inUserHome = true;
+    } else {
+        if (!contains(filename, "/")) return 0;
+        rest = filename;
+    }
+    if (!contains(rest, "/")) {
+        sourceName = rest;
+        if (inUserHome) targetPath = homeDirectory + "\\" + sourceName;
+        return 1;
+    }
+    std::string directory;
+    splitAtLastSlash(rest, directory, sourceName);
+    if (!fileExists(sourceName) || !addDirectories(base, directory)) return 0;
+    targetPath = directory + "\\" + sourceName;
+    return 1;
+}
+
+int Security::addDirectories(const std::string& baseDirectory, std::string& directory) {
+    std::string full = baseDirectory;
+    std::string::size_type start = 0;
+    while (start <= directory.size()) {
+        std::string::size_type slash = directory.find('/', start);
+        if (slash == std::string::npos) slash = directory.size();
+        if (slash > start) {
+            if (!full.empty()) full += '\\';
+            full.append(directory, start, slash - start);
+            _mkdir(full.c_str());  // an existing directory is no error
+        }
+        start = slash + 1;
+    }
+    if (!fileExists(full)) {
+        traceMessage(kTraceLog, "unable to create security directory", full);
+        return 0;
+    }
+    directory = full;
+    return 1;
+}
+
+int Security::copySecurityFile(const std::string& source, const std::string& target, int replace) {
+    if (target.empty()) return 0;
+    // A target that could not be backed up stays as it is.
+    if (replace && fileExists(source) && fileExists(target)) backupFile(target);
+    if (fileExists(target)) return 1;
+    return copyFile(source, target);
+}
+
+int Security::backupFile(const std::string& path) {
+    std::string backup = freeBackupName(path, [](const std::string& name) { return fileExists(name) != 0; });
+    if (backup.empty() || !copyFile(path, backup)) return 0;
+    if (std::remove(path.c_str()) != 0) {
+        // The file stays as it was, so its copy is no backup of anything.
+        std::remove(backup.c_str());
+        return 0;
+    }
+    logSystemChange(renamingNotice(language(), path, backup));
+    return 1;
+}
+
+int Security::getIdentityIdFilename(const std::string& javaHomeDir, const std::string& homeDirectory,
+                                    std::string& result) {
+    std::string path = javaHomeDir + "\\lib\\security\\java.security";
+    if (!fileExists(path)) return 0;
+    UniqueFile file = openFile(path.c_str(), "rt");
+    if (!file) return 0;
+    std::vector<char> piece(kLinePiece, '\0');
+    std::string value;
+    bool found = false;
+    bool lineStart = true;  // the rest of an over-long line is no line of its own
+    while (!found && std::fgets(piece.data(), kLinePiece, file.get()) != nullptr) {
+        std::string text(piece.data());
+        found = lineStart && identityDatabasePath(text, javaHomeDir, homeDirectory, value);
+        lineStart = !text.empty() && text.back() == '\n';
+    }
+    file.reset();
+    if (!found) return 0;
+    result = value;
+    // Its directory, whose parent must exist; a bare file name needs none.
+    std::string::size_type backslash = value.rfind('\\');
+    if (backslash != std::string::npos) {
+        std::string directory = value.substr(0, backslash);
+        addDirectories("", directory);
+    }
+    return 1;
+}
+
+int Security::getAlternateDestination(const std::string& filename, const std::string& homeDirectory,
+                                      std::string& targetPath) {
+    if (!liesDirectlyInUserHome(filename)) return 0;
+    std::string directory, fileName, loginName;
+    splitAtLastSlash(filename, directory, fileName);
+    WinVersion version;
+    if (!getLoginName(version.winNT(), loginName)) {
+        traceMessage(kTraceLog, kNoLoginName);
+        return 0;
+    }
+    std::string profile = "profiles/" + loginName;
+    addDirectories(homeDirectory, profile);  // a failure shows in the copy
+    targetPath = profileTarget(homeDirectory, loginName, fileName);
+    return 1;
+}
+
+int Security::getLoginName(int winNT, std::string& loginName) {
+    loginName.clear();
+    if (winNT) {
+        if (!readRegistryText(loginRoot_, kWinlogonKey, "UserName", kLoginNameLimit, loginName) ||
+            loginName.empty()) {
+            readRegistryText(loginRoot_, kWinlogonKey, "DefaultUserName", kLoginNameLimit, loginName);
+        }
+    } else {
+        readRegistryText(loginRoot_, "Network\\Logon", "username", kLoginNameLimit, loginName);
+    }
+    return loginName.empty() ? 0 : 1;
+}

@@ -2,18 +2,66 @@
 #include <string>
 
 #include "diagnostics/trace.h"
+#include "diagnostics/window_handle.h"
 
 // Installs the Java security files an installation carries: the system and
 // user policy files and the certificate store (identity database).
+// A target specification is "${java.home}" or "${user.home}" (or nothing, a
+// path as written), then directories separated by "/", then the file name,
+// which is also the name of the source in the current directory.
 class Security : public Trace {
 public:
+    Security();
+    // For tests: looks up the login name below `loginRoot` instead of HKEY_LOCAL_MACHINE.
+    explicit Security(RegistryKey loginRoot) : loginRoot_(loginRoot) {}
+
     void setHwnd(WindowHandle window) { window_ = window; }
 
-    // 1 for success, 0 for failure; see the implementation for the rule.
+    // The whole job. 1 when every step that ran succeeded; a file that the
+    // installation does not carry skips its policy step, while a missing
+    // certificate store fails. `replace` backs up and replaces existing targets.
     int addSecurity(const std::string& systemSecurityPolicyFilename,
                     const std::string& userSecurityPolicyFilename, const std::string& keystoreFilename,
                     const std::string& javaHomeDir, const std::string& homeDirectory, int replace);
 
+    // Places the certificate store where java.security names the identity
+    // database, else at the specification's target and, directly in the user's
+    // home, also in the login's profile.
+    int addCertificate(const std::string& keystoreFilename, const std::string& javaHomeDir,
+                       const std::string& homeDirectory, std::string& sourceName,
+                       std::string& targetPath, int replace);
+
+    // Resolves a specification and creates the target's directories.
+    int getFilenames(const std::string& filename, const std::string& javaHomeDir,
+                     const std::string& homeDirectory, std::string& sourceName, std::string& targetPath);
+
+    // Creates base\part\part... for the "/"-separated parts of `directory` and
+    // hands back the full directory in it.
+    int addDirectories(const std::string& baseDirectory, std::string& directory);
+
+    // An existing target is kept unless `replace` is set; then it is backed up first.
+    int copySecurityFile(const std::string& source, const std::string& target, int replace);
+
+    // Moves an existing file to its next free numbered backup and records that in changes.txt.
+    int backupFile(const std::string& path);
+
+    // The identity database that the JVM's lib\security\java.security names.
+    int getIdentityIdFilename(const std::string& javaHomeDir, const std::string& homeDirectory,
+                              std::string& result);
+
+    // The profile copy of a file directly in the user's home: user
+    // home\profiles\login name\file name.
+    int getAlternateDestination(const std::string& filename, const std::string& homeDirectory,
+                                std::string& targetPath);
+
+    // The registered login name, from the values of the given Windows family.
+    int getLoginName(int winNT, std::string& loginName);
+
 private:
+    // 1 placed or kept, 0 failed, -1 nothing to do.
+    int addPolicy(const std::string& filename, const std::string& javaHomeDir,
+                  const std::string& homeDirectory, int replace, bool traceNoDestination);
+
     WindowHandle window_ = nullptr;
+    RegistryKey loginRoot_;
 };

@@ -75,3 +75,7 @@ void createSemaphoreFile(const std::string& path) {
     UniqueFile file = openFile(path.c_str(), "wt");
     if (file) std::fputs("ok\n", file.get());
 }
+
+void FindHandleTraits::close(Handle handle) noexcept {
+    _findclose(handle);
+}

@@ -11,15 +11,18 @@ SpawnResult spawnAndWait(const std::string& program, const std::vector<std::stri
     argv.push_back(nullptr);
 
     SpawnResult result;
-    // A program may itself exit with -1: only -1 together with an error number is a failure to start.
-    errno = 0;
-    intptr_t code = _spawnv(_P_WAIT, program.c_str(), argv.data());
-    if (code == -1 && errno != 0) {
+    // Started without waiting, then waited for: only then does -1 mean "not
+    // started" for certain; a program may itself exit with -1, and the runtime
+    // leaves error numbers behind even when the start worked.
+    intptr_t process = _spawnv(_P_NOWAIT, program.c_str(), argv.data());
+    if (process == -1) {
         result.error = errno;
         return result;
     }
+    int status = 0;
+    _cwait(&status, process, 0);  // also closes the process handle
     result.started = true;
-    result.exitCode = static_cast<int>(code);
+    result.exitCode = status;
     return result;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <cstdio>
 
 #include "util/unique_handle.h"
@@ -14,3 +15,11 @@ using UniqueFile = UniqueHandle<StdioFileTraits>;
 inline UniqueFile openFile(const char* path, const char* mode) {
     return UniqueFile(std::fopen(path, mode));
 }
+
+// A _findfirst enumeration, closed with _findclose.
+struct FindHandleTraits {
+    using Handle = intptr_t;
+    static Handle empty() noexcept { return -1; }
+    static void close(Handle handle) noexcept;
+};
+using UniqueFindHandle = UniqueHandle<FindHandleTraits>;

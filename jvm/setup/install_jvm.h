@@ -106,6 +106,8 @@ public:
     int addToRegistry(RegistryKey parent, const std::string& path, RegistryKey& key);
     int addValueToRegistry(RegistryKey key, const std::string& name, const std::string& text);
 
+    int extractJvm(const std::string& jvmSelfExtractor, const std::string& jvmDirectory);
+
     std::string windowsDir;   // the Windows directory; last-resort JVM place and copy target
     WindowHandle hwnd = nullptr;
     int newJvmInstalled = 0;  // a JVM passed the final test and was not found already in place

@@ -11,6 +11,7 @@
 //                       with neither key no jvmGood.txt is written at all
 //   wizard=no           the wizard does not create __kivwizard.sem
 //   exitCode=<n>        exit code of every run (default 0)
+//   append=<line>       as the wizard, add this line to native.properties (repeatable)
 #include <windows.h>
 
 #include <cstdio>
@@ -27,6 +28,7 @@ struct Config {
     std::string versionLine;
     bool wizardSemaphore = true;
     int exitCode = 0;
+    std::string appended;  // lines the wizard adds to native.properties
 };
 
 Config readConfig(const std::string& path) {
@@ -49,6 +51,8 @@ Config readConfig(const std::string& path) {
             config.versionLine = value;
         } else if (key == "wizard") {
             config.wizardSemaphore = value != "no";
+        } else if (key == "append") {
+            config.appended += value + "\r\n";
         } else if (key == "exitCode") {
             config.exitCode = std::atoi(value.c_str());
         }
@@ -117,6 +121,7 @@ void wizard(const Config& config, const std::string& cwd, const std::string& cla
     // Written under another name and renamed, so a reader never sees half.
     if (writeFile("wizard-run.tmp", record, "wb"))
         MoveFileExA("wizard-run.tmp", "wizard-run.txt", MOVEFILE_REPLACE_EXISTING);
+    if (!config.appended.empty()) writeFile("native.properties", config.appended, "ab");
     if (config.wizardSemaphore) writeFile("__kivwizard.sem", "started", "wb");
 }
 

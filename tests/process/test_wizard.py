@@ -20,8 +20,11 @@ def read_record(path):
     return record
 
 
-def prepare(bed, control, jar=True):
+def prepare(bed, control, jar=True, trace=False):
+    """An installation with a wizard; with trace, a jinstall.log of the author's that is kept."""
     bed.write('kiv.control', control)
+    if trace:
+        bed.write('jinstall.log', b'')
     bed.write('TestJvm.class', b'\xca\xfe\xba\xbe')
     if jar:
         bed.write('install.jar', b'PK')
@@ -31,9 +34,9 @@ class MainRoad(unittest.TestCase):
     def test_found_jvm_runs_the_wizard_with_the_exact_command_line(self):
         with WineBed() as bed:
             jvm_bin = bed.add_jvm('jre13', '1.3.1', product=JRE, subkey='1.3', micro='1')
-            prepare(bed, 'jvmRequiredVersion=1.3.1\njvmClasspathSwitch=-cp\n'
+            prepare(bed, 'jvmRequiredVersion=1.3.1\njvmClasspathSwitch=-cp\njvmCommandName=javaw.exe\n'
                          'loaderClasspath=.;install.jar;C:\\Program Files\\lib x.jar;swingall.jar\n'
-                         'loaderJavaCommand=Wizard  -x\njvmExtraParameters=-Xmx64m\n')
+                         'loaderJavaCommand=Wizard  -x\njvmExtraParameters=-Xmx64m\n', trace=True)
             bed.launch_env = {'CLASSPATH': 'C:\\leaked'}
             run = bed.run('-q -s "C:\\My Dir"')
             self.assertEqual(run.boxes, [])
@@ -76,7 +79,7 @@ class Search(unittest.TestCase):
         with WineBed() as bed:
             bed.add_jvm('jre', '1.3.1', product=JRE)
             bed.add_jvm('jdk', '1.3.1', product=JDK)
-            prepare(bed, 'jvmRequiredVersion=1.3\n')
+            prepare(bed, 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
             bed.run('')
             trace = b'\n'.join(self.search_trace(bed))
             self.assertIn(b'JRE registry entry had correct jvm info: true', trace)

@@ -1,1 +1,211 @@
-#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "security/security.h"
+#include "security/security_text.h"
+#include "temp_dir.h"
+#include "util/file_utils.h"
+
+namespace {
+
+TEST(SecurityTextTest, BackupNamesReplaceOnlyTheFileNamesExtension) {
+    const struct {
+        const char* path;
+        int number;
+        const char* backup;
+    } cases[] = {
+        {"C:\\jre\\lib\\security\\java.policy", 1, "C:\\jre\\lib\\security\\java.001"},
+        {"C:\\WINDOWS\\.java.policy", 2, "C:\\WINDOWS\\.java.002"},
+        {"C:\\my.dir\\identitydb", 1, "C:\\my.dir\\identitydb.001"},
+        {"identitydb.obj", 12, "identitydb.obj.012"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(backupName(c.path, c.number), c.backup);
+    }
+    // .001 to .004 exist
+    auto fourTaken = [](const std::string& name) { return name < "C:\\a\\b.005"; };
+    EXPECT_EQ(freeBackupName("C:\\a\\b.obj", fourTaken), "C:\\a\\b.005");
+    EXPECT_EQ(freeBackupName("C:\\a\\b.obj", [](const std::string&) { return true; }), "");
+}
+
+TEST(SecurityTextTest, RenamingNoticeNamesTheBackupInTheUsersLanguage) {
+    const char* cases[][2] = {
+        {"spanish", "Reagrupado  C:\\w\\x.obj a C:\\w\\x.003"},
+        {"french", "Renomm\xe9 C:\\w\\x.obj en C:\\w\\x.003"},
+        {"klingon", "Renamed C:\\w\\x.obj to C:\\w\\x.003"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        EXPECT_EQ(renamingNotice(c[0], "C:\\w\\x.obj", "C:\\w\\x.003"), c[1]);
+    }
+}
+
+TEST(SecurityTextTest, IdentityDatabaseLines) {
+    const char* cases[][2] = {
+        {"identity.database=C:/jdk//lib\\\\sec/id.obj \r\n", "C:\\jdk\\lib\\sec\\id.obj"},
+        {"identity.database=${user.home}/identitydb.obj", "C:\\home\\identitydb.obj"},
+        {"identity.database=${java.home}/lib/id.obj\n", "C:\\jre\\lib\\id.obj"},
+        {"#identity.database=C:/x.obj\n", nullptr},
+        {" identity.database=C:/x.obj\n", nullptr},
+        {"identity.database=  \r\n", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        std::string path = "unchanged";
+        EXPECT_EQ(identityDatabasePath(c[0], "C:\\jre", "C:\\home", path), c[1] != nullptr);
+        EXPECT_EQ(path, c[1] ? c[1] : "unchanged");
+    }
+    EXPECT_TRUE(liesDirectlyInUserHome("${USER.Home}/a"));
+    for (const char* spec : {"${user.home}a", "${java.home}/a", "${user.home}/"}) {
+        EXPECT_FALSE(liesDirectlyInUserHome(spec)) << spec;
+    }
+}
+
+class SecurityTest : public TempDirTest {
+protected:
+    void SetUp() override {
+        TempDirTest::SetUp();
+        javaHome_ = (dir_ / "jre").string();
+        userHome_ = (dir_ / "home").string();
+        ASSERT_EQ(_mkdir(javaHome_.c_str()), 0);
+        ASSERT_EQ(_mkdir(userHome_.c_str()), 0);
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kScratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                  &loginRoot_, nullptr), ERROR_SUCCESS);
+    }
+    void TearDown() override {
+        RegCloseKey(loginRoot_);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kScratch);
+        TempDirTest::TearDown();
+    }
+    void registerLogin(const char* key, const char* name, const char* value) {
+        ASSERT_EQ(RegSetKeyValueA(loginRoot_, key, name, REG_SZ, value, strlen(value) + 1), ERROR_SUCCESS);
+    }
+    int install(const std::string& system, const std::string& user, const std::string& keystore,
+                int replace) {
+        Security security(loginRoot_);
+        return security.addSecurity(system, user, keystore, javaHome_, userHome_, replace);
+    }
+
+    static constexpr const char* kScratch = "Software\\SecurityTestScratch";
+    static constexpr const char* kWinlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+    std::string javaHome_, userHome_;
+    HKEY loginRoot_ = nullptr;
+};
+
+TEST_F(SecurityTest, PoliciesLandWhereTheirSpecificationsSay) {
+    std::string plainDir = (dir_ / "plain" / "sub").string();
+    std::string plainSpec = (dir_ / "plain" / "sub" / "p.policy").string();
+    for (char& c : plainSpec) c = c == '\\' ? '/' : c;
+    writeFile(".java.policy", "user");
+    writeFile("java.policy", "jre");
+    writeFile("p.policy", "plain");
+    const std::string cases[][3] = {
+        {"", "${user.home}/.java.policy", userHome_ + "\\.java.policy"},
+        {"", "${java.home}/lib/security/java.policy", javaHome_ + "\\lib\\security\\java.policy"},
+        {"${java.home}/lib/security/java.policy", "", javaHome_ + "\\lib\\security\\java.policy"},
+        {plainSpec, "", plainDir + "\\p.policy"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0] + c[1]);
+        std::remove(c[2].c_str());
+        EXPECT_EQ(install(c[0], c[1], "", 0), 1);
+        EXPECT_EQ(readFile(c[2]), readFile(c[2].substr(c[2].rfind('\\') + 1)));
+    }
+    // Files the installation does not carry, and a target without any "/", are skipped.
+    EXPECT_EQ(install("${java.home}/lib/none.policy", "${user.home}/none.policy", "", 0), 1);
+    EXPECT_EQ(install("", "java.policy", "", 0), 1);
+    EXPECT_FALSE(fileExists(userHome_ + "\\none.policy") || fileExists(javaHome_ + "\\lib\\none.policy"));
+}
+
+TEST_F(SecurityTest, ReplacingKeepsEveryEarlierBackup) {
+    const std::string spec = "${java.home}/lib/security/java.policy";
+    const std::string target = javaHome_ + "\\lib\\security\\java.policy";
+    const std::string first = javaHome_ + "\\lib\\security\\java.001";
+    const std::string second = javaHome_ + "\\lib\\security\\java.002";
+    writeFile("java.policy", "new");
+    ASSERT_EQ(install("", spec, "", 0), 1);
+    writeFile(target, "original");
+    EXPECT_EQ(install("", spec, "", 0), 1);
+    EXPECT_EQ(readFile(target), "original");
+    EXPECT_FALSE(fileExists(first) || fileExists("changes.txt"));
+
+    EXPECT_EQ(install("", spec, "", 1), 1);
+    writeFile("java.policy", "newer");
+    EXPECT_EQ(install("", spec, "", 1), 1);
+    EXPECT_EQ(readFile(target), "newer");
+    EXPECT_EQ(readFile(first), "original");
+    EXPECT_EQ(readFile(second), "new");
+    std::string language = Security().language();
+    EXPECT_EQ(readFile("changes.txt"), renamingNotice(language, target, first) + "\r\n" +
+                                           renamingNotice(language, target, second) + "\r\n");
+}
+
+// The result is that of the last step that ran; a failed step leaves its trace
+// and never the user's file damaged.
+TEST_F(SecurityTest, FailedStepsKeepTheUsersFilesAndLeaveTraceLines) {
+    writeFile("jinstall.log", "");
+    writeFile("java.policy", "new");
+    const std::string target = userHome_ + "\\java.policy";
+    writeFile(target, "locked");
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(install("", "${user.home}/java.policy", "", 1), 1);
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(readFile(target), "locked");
+    EXPECT_FALSE(fileExists(userHome_ + "\\java.001") || fileExists("changes.txt"));
+
+    javaHome_ = (dir_ / "missing").string();
+    EXPECT_EQ(install("${java.home}/lib/java.policy", "${user.home}/java.policy", "", 0), 1);
+    EXPECT_EQ(install("${user.home}/java.policy", "${java.home}/lib/java.policy", "", 0), 1);
+    std::string log = readFile("jinstall.log");
+    EXPECT_NE(log.find("unable to create security directory " + javaHome_ + "\\lib"), std::string::npos);
+    EXPECT_NE(log.find("unable to get destination ${java.home}/lib/java.policy"), std::string::npos);
+}
+
+TEST_F(SecurityTest, IdentityDatabaseGoesWhereJavaSecuritySays) {
+    std::string absolute = (dir_ / "ids").string() + "\\\\identitydb.obj";
+    const std::string cases[][2] = {
+        {"policy.provider=x\nidentity.database=${user.home}/ids/identitydb.obj\n",
+         userHome_ + "\\ids\\identitydb.obj"},
+        {"a=b\r\nidentity.database=" + absolute, (dir_ / "ids" / "identitydb.obj").string()},
+    };
+    ASSERT_EQ(_mkdir((javaHome_ + "\\lib").c_str()), 0);
+    ASSERT_EQ(_mkdir((javaHome_ + "\\lib\\security").c_str()), 0);
+    writeFile("identitydb.obj", "store");
+    registerLogin(kWinlogon, "UserName", "tester");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        writeFile(javaHome_ + "\\lib\\security\\java.security", c[0]);
+        EXPECT_EQ(install("", "", "${user.home}/identitydb.obj", 0), 1);
+        EXPECT_EQ(readFile(c[1]), "store");
+    }
+    EXPECT_FALSE(fileExists(userHome_ + "\\identitydb.obj") || fileExists(userHome_ + "\\profiles"));
+}
+
+TEST_F(SecurityTest, StoreInTheUserHomeIsCopiedToTheLoginsProfile) {
+    const std::string profileCopy = userHome_ + "\\profiles\\tester\\identitydb.obj";
+    writeFile("identitydb.obj", "store");
+    EXPECT_EQ(install("", "", "${user.home}/identitydb.obj", 0), 0);  // no login name registered
+    EXPECT_EQ(readFile(userHome_ + "\\identitydb.obj"), "store");
+    EXPECT_EQ(install("", "", "${user.home}/keys/identitydb.obj", 0), 1);  // not directly in the home
+
+    registerLogin(kWinlogon, "UserName", "");
+    registerLogin(kWinlogon, "DefaultUserName", "tester");
+    EXPECT_EQ(install("", "", "${user.home}/identitydb.obj", 0), 1);
+    EXPECT_EQ(readFile(profileCopy), "store");
+
+    Security security(loginRoot_);
+    std::string name;
+    EXPECT_EQ(security.getLoginName(0, name), 0);
+    registerLogin("Network\\Logon", "username", "nine");
+    registerLogin(kWinlogon, "UserName", "now");
+    for (int winNT : {0, 1}) {
+        EXPECT_EQ(security.getLoginName(winNT, name), 1);
+        EXPECT_EQ(name, winNT ? "now" : "nine");
+    }
+}
+
+}  // namespace

@@ -1,4 +1,5 @@
-// Test double for cleanup.exe: records how it was started in cleanup-run.txt
+// Test double for cleanup.exe and for the browser: records how it was started
+// in RECORD_NAME (cleanup-run.txt or browser-run.txt)
 // beside itself (raw command line, argument count, each argument, working
 // directory). Written under another name and renamed, so a reader never sees half.
 // With cleanup-delay.txt beside it, it first sleeps that many milliseconds, so a
@@ -14,8 +15,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
     std::string dir(module, length);
     dir.erase(dir.rfind('\\'));
-    std::string partial = dir + "\\cleanup-run.tmp";
-    std::string record = dir + "\\cleanup-run.txt";
+    std::string record = dir + "\\" RECORD_NAME;
+    std::string partial = record + ".tmp";
     if (FILE* delay = std::fopen((dir + "\\cleanup-delay.txt").c_str(), "rb")) {
         int milliseconds = 0;
         if (std::fscanf(delay, "%d", &milliseconds) == 1) Sleep(milliseconds);

@@ -1,0 +1,50 @@
+// Installations of the plug-in kind run an applet in the user's browser.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+
+#include "install/install.h"
+#include "install/wizard_command.h"
+#include "launcher/shell_state.h"
+#include "util/file_utils.h"
+#include "util/spawn.h"
+
+namespace {
+
+const char kErrorsLog[] = "errors.log";
+const char kTraceLog[] = "jinstall.log";
+const char kFallbackPage[] = "installapp2.html";
+
+// The program the shell associates with a page file in `directory`, or empty.
+std::string associatedProgram(const std::string& page, const std::string& directory) {
+    char program[MAX_PATH] = "";
+    HINSTANCE found = FindExecutableA(page.c_str(), directory.c_str(), program);
+    if (reinterpret_cast<INT_PTR>(found) <= 32) return std::string();
+    return program;
+}
+
+}  // namespace
+
+int Install::launchApplet(const std::string& appletUrl) {
+    std::string::size_type slash = appletUrl.rfind('/');
+    std::string page = slash == std::string::npos ? appletUrl : appletUrl.substr(slash + 1);
+    std::string current = getCurrentDir();
+    std::string browser = page.empty() ? std::string() : associatedProgram(page, current);
+    if (browser.empty()) browser = associatedProgram(kFallbackPage, current);
+    if (browser.empty()) return 0;
+
+    std::remove(showDialogFilename.c_str());
+    traceMessage(kTraceLog, browser, appletUrl);
+    showMessage("Please exit your browser now to complete the configuration for this installation.\n\n"
+                "Make sure you are connected to the Internet until the installation finishes.");
+    // Exactly two arguments: a URL with a blank must still arrive as one.
+    SpawnResult run = spawnAndWait(browser, {executableFileName(browser), quoteIfBlankAndUnquoted(appletUrl)});
+    if (!run.started) {
+        logAndTraceMessage(kErrorsLog, kTraceLog, "Unable to find browser. Start browser and go to URL: ",
+                           appletUrl);
+        showError(hDlgMain, "Unable to find broswer.\n");
+        return 0;
+    }
+    return 1;
+}
