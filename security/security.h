@@ -6,7 +6,7 @@
 
 // Installs the Java security files an installation carries: the system and
 // user policy files and the certificate store (identity database).
-// A target specification is "${java.home}" or "${user.home}" (or nothing, a
+// A target name begins with "${java.home}" or "${user.home}" (or nothing, a
 // path as written), then directories separated by "/", then the file name,
 // which is also the name of the source in the current directory.
 class Security : public Trace {
@@ -17,21 +17,21 @@ public:
 
     void setHwnd(WindowHandle window) { window_ = window; }
 
-    // The whole job. 1 when every step that ran succeeded; a file that the
-    // installation does not carry skips its policy step, while a missing
-    // certificate store fails. `replace` backs up and replaces existing targets.
+    // The whole job: the result of the last step that ran (1 if none ran). A
+    // policy whose target cannot be resolved does not run; the certificate step
+    // runs whenever it is named. `replace` backs up and replaces existing targets.
     int addSecurity(const std::string& systemSecurityPolicyFilename,
                     const std::string& userSecurityPolicyFilename, const std::string& keystoreFilename,
                     const std::string& javaHomeDir, const std::string& homeDirectory, int replace);
 
     // Places the certificate store where java.security names the identity
-    // database, else at the specification's target and, directly in the user's
+    // database, else at the target name's place and, directly in the user's
     // home, also in the login's profile.
     int addCertificate(const std::string& keystoreFilename, const std::string& javaHomeDir,
                        const std::string& homeDirectory, std::string& sourceName,
                        std::string& targetPath, int replace);
 
-    // Resolves a specification and creates the target's directories.
+    // Resolves a target name and creates the target's directories.
     int getFilenames(const std::string& filename, const std::string& javaHomeDir,
                      const std::string& homeDirectory, std::string& sourceName, std::string& targetPath);
 

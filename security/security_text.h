@@ -91,20 +91,20 @@ inline bool identityDatabasePath(const std::string& line, const std::string& jav
     return true;
 }
 
-// A specification's directory part and file name, split at its last "/" (no
+// A target name's directory part and file name, split at its last "/" (no
 // "/": the directory is the whole text and the file name empty).
-inline void splitAtLastSlash(const std::string& spec, std::string& directory, std::string& fileName) {
-    std::string::size_type slash = spec.rfind('/');
-    directory = spec.substr(0, slash);
-    fileName = slash == std::string::npos ? std::string() : spec.substr(slash + 1);
+inline void splitAtLastSlash(const std::string& target, std::string& directory, std::string& fileName) {
+    std::string::size_type slash = target.rfind('/');
+    directory = target.substr(0, slash);
+    fileName = slash == std::string::npos ? std::string() : target.substr(slash + 1);
 }
 
-// True when the specification names a file directly in the user's home, the
+// True when the target name names a file directly in the user's home, the
 // only place that has a second copy in the login's profile.
-inline bool liesDirectlyInUserHome(const std::string& spec) {
+inline bool liesDirectlyInUserHome(const std::string& target) {
     static const char kUserHome[] = "${user.home}";
     std::string directory, fileName;
-    splitAtLastSlash(spec, directory, fileName);
+    splitAtLastSlash(target, directory, fileName);
     if (fileName.empty() || directory.size() != sizeof kUserHome - 1) return false;
     for (std::size_t i = 0; i < directory.size(); ++i) {
         char c = directory[i];

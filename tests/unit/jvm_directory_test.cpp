@@ -54,7 +54,7 @@ TEST_F(JvmDirectoryTest, PredefinedDirectoryVariables) {
     std::string windows;
     installer_.getWindowsDirectory(windows);
     const struct {
-        const char* spec;
+        const char* target;
         std::string expected;  // empty: the resolution fails
     } cases[] = {
         {"[$ProgFilesDir]", ""},
@@ -67,9 +67,9 @@ TEST_F(JvmDirectoryTest, PredefinedDirectoryVariables) {
         {"D:\\plain\\jre", "D:\\plain\\jre"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.spec);
+        SCOPED_TRACE(c.target);
         std::string result = "stale";
-        EXPECT_EQ(installer_.getNewInstallJvmTo(c.spec, result), c.expected.empty() ? 0 : 1);
+        EXPECT_EQ(installer_.getNewInstallJvmTo(c.target, result), c.expected.empty() ? 0 : 1);
         EXPECT_EQ(result, c.expected);
     }
 }
@@ -77,7 +77,7 @@ TEST_F(JvmDirectoryTest, PredefinedDirectoryVariables) {
 TEST_F(JvmDirectoryTest, PredefinedDirectoryIsCreatedOrAdopted) {
     makeEntry(cwd_ + "\\Ready\\bin\\javaw.exe");
     const struct {
-        const char* spec;
+        const char* target;
         std::string directory;
         int existing;
     } cases[] = {
@@ -85,9 +85,9 @@ TEST_F(JvmDirectoryTest, PredefinedDirectoryIsCreatedOrAdopted) {
         {"[$AppDir]\\Ready", cwd_ + "\\Ready", 1},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.spec);
+        SCOPED_TRACE(c.target);
         std::string directory;
-        EXPECT_EQ(top("1.3.1", "JRE", c.spec, directory), 1);
+        EXPECT_EQ(top("1.3.1", "JRE", c.target, directory), 1);
         EXPECT_EQ(directory, c.directory);
         EXPECT_TRUE(isDir(c.directory));
         EXPECT_EQ(existing_, c.existing);

@@ -60,8 +60,8 @@ TEST(SecurityTextTest, IdentityDatabaseLines) {
         EXPECT_EQ(path, c[1] ? c[1] : "unchanged");
     }
     EXPECT_TRUE(liesDirectlyInUserHome("${USER.Home}/a"));
-    for (const char* spec : {"${user.home}a", "${java.home}/a", "${user.home}/"}) {
-        EXPECT_FALSE(liesDirectlyInUserHome(spec)) << spec;
+    for (const char* entry : {"${user.home}a", "${java.home}/a", "${user.home}/"}) {
+        EXPECT_FALSE(liesDirectlyInUserHome(entry)) << entry;
     }
 }
 
@@ -122,20 +122,20 @@ TEST_F(SecurityTest, PoliciesLandWhereTheirSpecificationsSay) {
 }
 
 TEST_F(SecurityTest, ReplacingKeepsEveryEarlierBackup) {
-    const std::string spec = "${java.home}/lib/security/java.policy";
+    const std::string entry = "${java.home}/lib/security/java.policy";
     const std::string target = javaHome_ + "\\lib\\security\\java.policy";
     const std::string first = javaHome_ + "\\lib\\security\\java.001";
     const std::string second = javaHome_ + "\\lib\\security\\java.002";
     writeFile("java.policy", "new");
-    ASSERT_EQ(install("", spec, "", 0), 1);
+    ASSERT_EQ(install("", entry, "", 0), 1);
     writeFile(target, "original");
-    EXPECT_EQ(install("", spec, "", 0), 1);
+    EXPECT_EQ(install("", entry, "", 0), 1);
     EXPECT_EQ(readFile(target), "original");
     EXPECT_FALSE(fileExists(first) || fileExists("changes.txt"));
 
-    EXPECT_EQ(install("", spec, "", 1), 1);
+    EXPECT_EQ(install("", entry, "", 1), 1);
     writeFile("java.policy", "newer");
-    EXPECT_EQ(install("", spec, "", 1), 1);
+    EXPECT_EQ(install("", entry, "", 1), 1);
     EXPECT_EQ(readFile(target), "newer");
     EXPECT_EQ(readFile(first), "original");
     EXPECT_EQ(readFile(second), "new");
