@@ -1,0 +1,50 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "install/clean_up_text.h"
+
+namespace {
+
+TEST(CleanUpTextTest, ManifestNamesOnlyFromExactNameLines) {
+    std::string name;
+    EXPECT_TRUE(manifestName("Name: lib/a.class   \r\n", name));
+    EXPECT_EQ(name, "lib/a.class");
+    EXPECT_TRUE(manifestName("Name:    \n", name));
+    EXPECT_EQ(name, "");
+    for (const char* line : {"Name:x\n", "name: x\n", " Name: x\n", "Manifest-Version: 1.0\n"}) {
+        EXPECT_FALSE(manifestName(line, name)) << line;
+    }
+}
+
+TEST(CleanUpTextTest, ManifestNamesMustStayInsideTheInstallation) {
+    for (const char* inside : {"a.class", "lib/a.class", "lib\\..\\a.class", "./x", "a/b/../../c"}) {
+        EXPECT_TRUE(staysInside(inside)) << inside;
+    }
+    for (const char* outside : {"", "../x", "lib/../../x", "\\windows\\x", "/x", "C:x", "c:\\x",
+                                "\\\\server\\share\\x", "a/../.."}) {
+        EXPECT_FALSE(staysInside(outside)) << outside;
+    }
+}
+
+TEST(CleanUpTextTest, TreesThatMustNeverBeRemoved) {
+    for (const char* root : {"", ".", "\\", "C:", "c:\\", "C:/", "\\\\server\\share", "\\\\server\\share\\"}) {
+        EXPECT_TRUE(isRootPath(root)) << root;
+    }
+    for (const char* path : {"C:\\jvm", "\\\\server\\share\\jvm", "jvm"}) {
+        EXPECT_FALSE(isRootPath(path)) << path;
+    }
+    EXPECT_TRUE(isWithin("C:\\Inst\\Dir", "c:/inst"));
+    EXPECT_TRUE(isWithin("C:\\Inst", "C:\\INST\\"));
+    EXPECT_FALSE(isWithin("C:\\Installer", "C:\\Inst"));
+    EXPECT_FALSE(isWithin("C:\\Inst", "C:\\Inst\\jvm"));
+}
+
+TEST(CleanUpTextTest, PropertiesLinesAreReadBackWithBackslashes) {
+    EXPECT_EQ(readBackPropertiesLine("nativeJvmHomeDir=C:/Program Files/jre"),
+              "nativeJvmHomeDir=C:\\Program Files\\jre");
+    // Backslashes already there are dropped, as the file is written with forward slashes.
+    EXPECT_EQ(readBackPropertiesLine("nativeTempJvmDir=C:\\tmp/jvm"), "nativeTempJvmDir=C:tmp\\jvm");
+}
+
+}  // namespace
