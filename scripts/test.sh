@@ -8,6 +8,11 @@ root=$(pwd)
 bash scripts/setup.sh
 bash scripts/build.sh
 
+# The text logic on the host, with sanitizers, and its fuzz targets.
+if [ -f scripts/host-test.sh ]; then
+  bash scripts/host-test.sh
+fi
+
 # The template prefix every test copies; made once, kept in build/.
 LAUNCHER_BUILD_DIR="$root/build" python3 -c \
   'import sys; sys.path.insert(0, "tests/process"); import winebed; winebed.ensure_template()'
