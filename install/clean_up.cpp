@@ -28,11 +28,11 @@ long long fileSize(const char* name) {
     return ftello64(file.get());
 }
 
-std::string fullPathOf(const std::string& path) {
-    if (path.empty()) return path;
-    char buffer[MAX_PATH * 4];
-    DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    return length == 0 || length >= sizeof buffer ? path : std::string(buffer, length);
+// A tree named by a file the wizard may rewrite is never a root, this
+// installation directory or one of its parents.
+bool isRemovableTree(const std::string& directory) {
+    std::string full = fullPath(directory);
+    return !isRootPath(full) && !isWithin(getCurrentDir(), full);
 }
 
 struct TempJvm {
@@ -59,7 +59,7 @@ void Install::cleanUpManifest(int result) {
         if (UniqueFile manifest = openFile(kManifest, "rt")) {
             char piece[kLinePiece + 2];
             std::string name;
-            while (std::fgets(piece, sizeof piece, manifest.get()) != nullptr) {
+            while (readLineDroppingRest(manifest.get(), piece, sizeof piece)) {
                 if (!manifestName(piece, name)) continue;
                 // The wizard's archive may name only its own files, never one outside this directory.
                 if (!staysInside(name)) {
@@ -89,7 +89,8 @@ void Install::cleanUpJvmDir() {
     if (!file) return;
     TempJvm jvm;
     char piece[kLinePiece + 1];
-    while (std::fgets(piece, sizeof piece, file.get()) != nullptr) {
+    // The tail of an over-long line is dropped: it must never name a directory to remove.
+    while (readLineDroppingRest(file.get(), piece, sizeof piece)) {
         std::string line = piece;
         std::string::size_type end = line.find('\n');
         if (end != std::string::npos) line.erase(end);
@@ -124,8 +125,10 @@ void Install::cleanUpJvmDir() {
     if (!removeDirAndSubdirs(directory)) {
         traceMessage(kTraceLog, "Warning: Unable to delete " + directory);
     }
-    _rmdir((directory + "\\bin").c_str());
-    _rmdir(directory.c_str());
+    if (isRemovableTree(directory)) {
+        _rmdir((directory + "\\bin").c_str());
+        _rmdir(directory.c_str());
+    }
 }
 
 void Install::cleanUpErrorsLog() {
@@ -185,14 +188,11 @@ void Install::_cleanUpLogFiles(const std::string& target) {
 
 int Install::removeDirAndSubdirs(const std::string& directory) {
     traceMessage(kTraceLog, "removing all files and subdirs from", directory);
-    // A tree named by a file the wizard may rewrite: never a root, this
-    // installation directory or one of its parents.
-    std::string current = getCurrentDir();
-    std::string full = fullPathOf(directory);
-    if (isRootPath(full) || isWithin(current, full)) {
+    if (!isRemovableTree(directory)) {
         traceMessage(kTraceLog, "refusing to remove", directory);
         return 0;
     }
+    std::string current = getCurrentDir();
     if (_chdir(directory.c_str()) != 0) return 0;
     int result = 1;
     bool again = true;

@@ -94,6 +94,8 @@ int Install::_runInstaller(const std::string& jvmPathIn, const std::vector<std::
     traceMessage(kTraceLog, "java installer C++ command:", commandText);
     traceMessage(kTraceLog, "java installer launch command:", argumentText);
     removeClasspathVariable();
+    // Only this wizard's proof of start counts, never one an interrupted run left behind.
+    std::remove(kWizardSemaphore);
     // The status dialog may go now: the wizard shows its own windows.
     std::remove(showDialogFilename.c_str());
 

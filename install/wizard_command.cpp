@@ -1,5 +1,7 @@
 #include "install/wizard_command.h"
 
+#include "launcher/command_line.h"
+
 std::string executableFileName(const std::string& path) {
     std::string::size_type slash = path.rfind('\\');
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -27,11 +29,11 @@ std::string quoteIfBlankAndUnquoted(const std::string& argument) {
     if (argument.find(' ') == std::string::npos || argument.find('"') != std::string::npos) {
         return argument;
     }
-    return "\"" + argument + "\"";
+    return quoteWhole(argument);
 }
 
 std::string quoteIfBlank(const std::string& element) {
-    return element.find(' ') == std::string::npos ? element : "\"" + element + "\"";
+    return element.find(' ') == std::string::npos ? element : quoteWhole(element);
 }
 
 std::vector<std::string> wizardArguments(const WizardCommand& command) {

@@ -25,3 +25,7 @@ std::string trimStartDir(const std::string& line);
 // An argument for _spawnv, which joins arguments with blanks and does not quote:
 // one holding a blank is enclosed in double quotes so it arrives whole.
 std::string quoteArgumentIfBlank(const std::string& argument);
+
+// The argument in double quotes, with any backslashes that end it doubled so
+// that the closing quote stays a quote for the program that parses it.
+std::string quoteWhole(const std::string& argument);

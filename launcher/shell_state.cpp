@@ -4,4 +4,5 @@ std::string waitInstallFilename;
 std::string showDialogFilename;
 std::atomic<HWND> hDlgMain{nullptr};
 int postedQuit = 0;
+std::atomic<bool> workerFinished{false};
 HINSTANCE hInst = nullptr;

@@ -73,8 +73,12 @@ void runWait(HWND mainWindow, WPARAM& exitCode, Done done) {
     KillTimer(mainWindow, kTimerId);
 }
 
-void runWaits(HWND mainWindow, WPARAM& exitCode) {
-    auto installGone = [] { return !fileExists(waitInstallFilename); };
+void runWaits(HWND mainWindow, WPARAM& exitCode, bool installSemaphoreMade) {
+    // Without its semaphore file (a read-only directory) the worker's own end is
+    // awaited, or the process would end under a worker that has yet to report.
+    auto installGone = [installSemaphoreMade] {
+        return !fileExists(waitInstallFilename) && (installSemaphoreMade || workerFinished);
+    };
     runWait(mainWindow, exitCode, [&] { return installGone() || !fileExists(showDialogFilename); });
 
     int lingered = 0;
@@ -129,11 +133,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     // The semaphore files exist before the worker starts: a worker that ended at
     // once would otherwise remove them before they were written, and the last
     // wait would never end.
-    createSemaphoreFile(waitInstallFilename);
+    bool installSemaphoreMade = createSemaphoreFile(waitInstallFilename) != 0;
     createSemaphoreFile(showDialogFilename);
     WPARAM exitCode = 0;
     if (startWorker(commandLine)) {
-        runWaits(mainWindow, exitCode);
+        runWaits(mainWindow, exitCode, installSemaphoreMade);
     } else {
         std::remove(showDialogFilename.c_str());
         std::remove(waitInstallFilename.c_str());

@@ -28,6 +28,7 @@ void __cdecl startMainThread(void* argument) {
     startProgram(commandLine.quiet, commandLine.silent, commandLine.passThrough);
     // The worker's last signal: the main thread ends its waits and hands over.
     std::remove(waitInstallFilename.c_str());
+    workerFinished = true;
     _endthread();
 }
 

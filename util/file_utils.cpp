@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "util/copy_stream.h"
 #include "util/unique_file.h"
@@ -71,9 +72,27 @@ void logSystemChange(const std::string& line) {
     if (file) std::fprintf(file.get(), "%s\n", line.c_str());
 }
 
-void createSemaphoreFile(const std::string& path) {
+std::string fullPath(const std::string& path) {
+    if (path.empty()) return path;
+    char buffer[kCurrentDirLimit];
+    return _fullpath(buffer, path.c_str(), sizeof buffer) ? std::string(buffer) : path;
+}
+
+bool readLineDroppingRest(std::FILE* file, char* buffer, int size) {
+    if (std::fgets(buffer, size, file) == nullptr) return false;
+    if (std::strchr(buffer, '\n') == nullptr) {
+        int c;
+        while ((c = std::fgetc(file)) != EOF && c != '\n') {
+        }
+    }
+    return true;
+}
+
+int createSemaphoreFile(const std::string& path) {
     UniqueFile file = openFile(path.c_str(), "wt");
-    if (file) std::fputs("ok\n", file.get());
+    if (!file) return 0;
+    std::fputs("ok\n", file.get());
+    return 1;
 }
 
 void FindHandleTraits::close(Handle handle) noexcept {

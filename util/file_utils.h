@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdio>
 #include <string>
 
 // The current working directory without a trailing backslash ("C:" in a drive
@@ -22,5 +23,13 @@ int appendFile(const std::string& source, const std::string& target);
 // Appends one line to changes.txt, the record of changes made outside the installation.
 void logSystemChange(const std::string& line);
 
-// Writes "ok" and a line end; a file that cannot be created is skipped silently.
-void createSemaphoreFile(const std::string& path);
+// The absolute form of a path (relative ones resolved against the current
+// directory), or the path unchanged when the system cannot resolve it.
+std::string fullPath(const std::string& path);
+
+// Reads one line of at most size-1 characters like fgets, and drops whatever
+// is left of a longer line, so its tail is never taken as a line of its own.
+bool readLineDroppingRest(std::FILE* file, char* buffer, int size);
+
+// Writes "ok" and a line end. Returns 1, or 0 when the file cannot be created.
+int createSemaphoreFile(const std::string& path);

@@ -3,6 +3,8 @@
 // whole exception and terminate machinery (most of a small program's size).
 // Running out of memory, or a broken string invariant caught by the library's
 // assertions, ends the process, as an uncaught exception would.
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <new>
 
@@ -41,3 +43,19 @@ const nothrow_t nothrow{};
 [[noreturn]] void __throw_invalid_argument(const char*) { fatal(); }
 [[noreturn]] void __throw_system_error(int) { fatal(); }
 }  // namespace std
+
+// The C++ library turns every printf into the toolchain's own, which carries a
+// floating-point formatter (a sixth of the program). The launcher formats only
+// texts and integers (%s, %c, %d with width and precision), which the system's
+// printf writes alike; it knows no %zu or %lld, so keep to those. The
+// vsnprintf keeps the standard contract: always terminated, full length returned.
+extern "C" int __cdecl __ms_vsnprintf(char* buffer, std::size_t size, const char* format, va_list arguments);
+
+extern "C" int __cdecl __mingw_vsnprintf(char* buffer, std::size_t size, const char* format,
+                                         va_list arguments) {
+    return __ms_vsnprintf(buffer, size, format, arguments);
+}
+
+extern "C" int __cdecl __mingw_vfprintf(FILE* file, const char* format, va_list arguments) {
+    return __ms_vfprintf(file, format, arguments);
+}

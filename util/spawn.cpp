@@ -4,6 +4,12 @@
 #include <process.h>
 #include <stdlib.h>
 
+namespace {
+
+const std::size_t kCommandLineLimit = 32767;  // CreateProcess's limit, terminator included
+
+}  // namespace
+
 SpawnResult spawnAndWait(const std::string& program, const std::vector<std::string>& arguments) {
     std::vector<const char*> argv;
     argv.reserve(arguments.size() + 1);
@@ -11,6 +17,13 @@ SpawnResult spawnAndWait(const std::string& program, const std::vector<std::stri
     argv.push_back(nullptr);
 
     SpawnResult result;
+    // A command line longer than the system passes would arrive cut: refuse it.
+    std::size_t length = 0;
+    for (const std::string& argument : arguments) length += argument.size() + 1;
+    if (length > kCommandLineLimit) {
+        result.error = E2BIG;
+        return result;
+    }
     // Started without waiting, then waited for: only then does -1 mean "not
     // started" for certain; a program may itself exit with -1, and the runtime
     // leaves error numbers behind even when the start worked.

@@ -154,6 +154,9 @@ int InstallJvm::installCompressedJvm(const std::string& jvmRequiredVersion,
     int result = createJvmDirectory(jvmRequiredVersion, jvmMinVersion, jvmMaxVersion, jvmVersion, jvmName,
                                     jvmCommandName, predefinedJvmInstallDir, jvmDirectory, jvmPath,
                                     existingJvmFound);
+    // A directory made under the current one is recorded as an absolute path:
+    // the registry and the wizard must find it from anywhere.
+    if (result) jvmDirectory = fullPath(jvmDirectory);
     traceMessage(kTraceLog, "found existing jvm directory", existingJvmFound);
     if (result && !existingJvmFound) result = extractJvm(jvmSelfExtractor, jvmDirectory);
     if (result && !jvmHomeDir.empty()) {

@@ -4,6 +4,7 @@
 
 #include "jvm/find/jvm_ok.h"
 #include "jvm/setup/install_jvm.h"
+#include "jvm/setup/variable_dir.h"
 #include "locale/language_match.h"
 #include "util/file_utils.h"
 #include "util/version.h"
@@ -70,17 +71,12 @@ int InstallJvm::createJvmDirectory(const std::string& jvmRequiredVersion,
                                      jvmPath, existingJvm);
     const char* pathPtr = getPathPtr();
     if (!result && pathPtr != nullptr) {
-        const std::string searchPath = pathPtr;
-        // An empty entry between two ";" means the current directory; nothing follows a final ";".
-        std::string::size_type start = 0;
-        while (!result && start < searchPath.size()) {
-            std::string::size_type end = searchPath.find(';', start);
-            jvmDirectory = searchPath.substr(start, end == std::string::npos ? end : end - start);
+        for (const std::string& entry : searchPathEntries(pathPtr)) {
+            jvmDirectory = entry;
             result = createJvmSubdirectory(jvmRequiredVersion, jvmMinVersion, jvmMaxVersion,
                                            jvmVersion, jvmName, jvmCommandName, jvmDirectory,
                                            jvmPath, existingJvm);
-            if (end == std::string::npos) break;
-            start = end + 1;
+            if (result) break;
         }
     }
     if (!result) {
@@ -161,20 +157,17 @@ int InstallJvm::getNewInstallJvmTo(const std::string& predefinedJvmInstallDir, s
 
 int InstallJvm::getVariableDir(const std::string& variable, const std::string& value,
                                const std::string& predefinedJvmInstallDir, std::string& result) {
-    result.clear();
-    const std::string testDir = variable + "\\";
-    std::string::size_type found = predefinedJvmInstallDir.find(testDir);
-    if (found == std::string::npos) {
+    switch (resolveVariableDir(variable, value, predefinedJvmInstallDir, result)) {
+    case VariableDir::kNoVariable:
         traceMessage(kTraceLog, "invalid predefined directory for JVM", predefinedJvmInstallDir);
         return 0;
-    }
-    if (predefinedJvmInstallDir == testDir) {
+    case VariableDir::kVariableOnly:
         traceMessage(kTraceLog, "invalid default jvm install directory", predefinedJvmInstallDir);
         return 0;
+    case VariableDir::kResolved:
+        break;
     }
-    traceMessage(kTraceLog, "predefinedJvmInstallDir != testDir", testDir);
-    // Whatever stands before the variable is dropped; the rest keeps its backslash.
-    result = value + predefinedJvmInstallDir.substr(found + variable.size());
+    traceMessage(kTraceLog, "predefinedJvmInstallDir != testDir", variable + "\\");
     traceMessage(kTraceLog, "trying to install JVM into", result);
     return 1;
 }

@@ -9,6 +9,8 @@
 //   version=<text>      report java version "<text>"
 //   versionLine=<text>  write this exact first line instead (garbage, say);
 //                       with neither key no jvmGood.txt is written at all
+//   versionFileBytes=<n> make jvmGood.txt n bytes long by putting filler before
+//                       the version text, so that its first line is that long
 //   wizard=no           the wizard does not create __kivwizard.sem
 //   exitCode=<n>        exit code of every run (default 0)
 //   append=<line>       as the wizard, add this line to native.properties (repeatable)
@@ -26,6 +28,7 @@ struct Config {
     std::string version;
     bool hasVersionLine = false;
     std::string versionLine;
+    std::size_t versionFileBytes = 0;
     bool wizardSemaphore = true;
     int exitCode = 0;
     std::string appended;  // lines the wizard adds to native.properties
@@ -53,6 +56,8 @@ Config readConfig(const std::string& path) {
             config.wizardSemaphore = value != "no";
         } else if (key == "append") {
             config.appended += value + "\r\n";
+        } else if (key == "versionFileBytes") {
+            config.versionFileBytes = std::strtoul(value.c_str(), nullptr, 10);
         } else if (key == "exitCode") {
             config.exitCode = std::atoi(value.c_str());
         }
@@ -109,7 +114,11 @@ void versionTest(const Config& config) {
     }
     std::string line = config.hasVersionLine ? config.versionLine
                                              : "java version \"" + config.version + "\"";
-    writeFile(path, line + "\r\n", "wb");
+    std::string content = line + "\r\n";
+    if (config.versionFileBytes > content.size()) {
+        content.insert(0, config.versionFileBytes - content.size(), 'x');
+    }
+    writeFile(path, content, "wb");
 }
 
 void wizard(const Config& config, const std::string& cwd, const std::string& classpath) {

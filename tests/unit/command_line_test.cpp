@@ -62,6 +62,9 @@ TEST(TrimStartDirTest, DropsTrailingBlanksAndLineEnds) {
 TEST(QuoteArgumentIfBlankTest, QuotesOnlyWhenBlankPresent) {
     EXPECT_EQ(quoteArgumentIfBlank("C:\\a b"), "\"C:\\a b\"");
     EXPECT_EQ(quoteArgumentIfBlank("C:\\ab"), "C:\\ab");
+    // A closing quote after backslashes would be read as an escaped quote.
+    EXPECT_EQ(quoteArgumentIfBlank("C:\\My Dir\\"), "\"C:\\My Dir\\\\\"");
+    EXPECT_EQ(quoteWhole("a\\b"), "\"a\\b\"");
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+// The launcher's command line and the first line of startdir.txt.
+#include <string>
+
+#include "fuzz_input.h"
+#include "launcher/command_line.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string line = splitInput(data, size, 1)[0];
+
+    const CommandLine parsed = parseCommandLine(line);
+    // The status dialog's quick test and the worker's parse must agree.
+    FUZZ_CHECK((parsed.quiet || parsed.silent) == isQuietCommandLine(line));
+    if (!parsed.passThrough.empty()) FUZZ_CHECK(parsed.quiet || parsed.silent);
+    FUZZ_CHECK(parsed.passThrough.size() <= line.size());
+
+    const std::string trimmed = trimStartDir(line);
+    FUZZ_CHECK(startsWith(line, trimmed));
+    FUZZ_CHECK(line.find_first_not_of(" \r\n", trimmed.size()) == std::string::npos);
+    FUZZ_CHECK(trimStartDir(trimmed) == trimmed);
+
+    const std::string quoted = quoteArgumentIfBlank(line);
+    if (line.find(' ') == std::string::npos) {
+        FUZZ_CHECK(quoted == line);
+    } else {
+        FUZZ_CHECK(quoted == quoteWhole(line));
+        // Inside the quotes only the backslashes that end the argument are doubled.
+        FUZZ_CHECK(quoted.compare(1, line.size(), line) == 0 && quoted.back() == '"');
+    }
+    return 0;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// What every fuzz target shares: the input cut into texts, and a check that
+// stops the run with a report the fuzzer records as a crash.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#define FUZZ_CHECK(condition)                                                      \
+    do {                                                                           \
+        if (!(condition)) {                                                        \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, \
+                         #condition);                                              \
+            std::abort();                                                          \
+        }                                                                          \
+    } while (0)
+
+// `count` texts separated by NUL bytes; missing ones are empty, anything after
+// the last is ignored. The product's texts come from C strings, so none holds a NUL.
+inline std::vector<std::string> splitInput(const std::uint8_t* data, std::size_t size,
+                                           std::size_t count) {
+    std::vector<std::string> parts(count);
+    std::size_t part = 0;
+    for (std::size_t i = 0; i < size && part < count; ++i) {
+        if (data[i] == 0) {
+            ++part;
+        } else {
+            parts[part] += static_cast<char>(data[i]);
+        }
+    }
+    return parts;
+}
+
+inline bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+inline bool endsWith(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+// True when `result` is `original` with some backslashes taken out and nothing else changed.
+inline bool onlyBackslashesRemoved(const std::string& original, const std::string& result) {
+    std::size_t at = 0;
+    for (char c : original) {
+        if (at < result.size() && result[at] == c) {
+            ++at;
+        } else if (c != '\\') {
+            return false;
+        }
+    }
+    return at == result.size();
+}
