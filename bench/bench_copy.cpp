@@ -59,17 +59,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write %s\n", kSource);
         return 1;
     }
-    auto own = [] { return timed(kOwnTarget, [] { return copyFile(kSource, kOwnTarget) == 1; }); };
-    auto system = [] { return timed(kSystemTarget, [] { return CopyFileA(kSource, kSystemTarget, FALSE) != 0; }); };
+    auto ownCopy = [] { return timed(kOwnTarget, [] { return copyFile(kSource, kOwnTarget) == 1; }); };
+    auto systemCopy = [] {
+        return timed(kSystemTarget, [] { return CopyFileA(kSource, kSystemTarget, FALSE) != 0; });
+    };
     int failures = 0;
     for (int i = 0; i < repetitions; ++i) {
         double ownSeconds, systemSeconds;
         if (i % 2 == 0) {
-            ownSeconds = own();
-            systemSeconds = system();
+            ownSeconds = ownCopy();
+            systemSeconds = systemCopy();
         } else {
-            systemSeconds = system();
-            ownSeconds = own();
+            systemSeconds = systemCopy();
+            ownSeconds = ownCopy();
         }
         if (ownSeconds < 0 || systemSeconds < 0) ++failures;
         std::printf("copyFile=%.6f CopyFileA=%.6f\n", ownSeconds, systemSeconds);
