@@ -16,6 +16,8 @@
 //   append=<line>       as the wizard, add this line to native.properties (repeatable)
 #include <windows.h>
 
+#include "double_support.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -36,16 +38,7 @@ struct Config {
 
 Config readConfig(const std::string& path) {
     Config config;
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in) return config;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, in)) {
-        std::string line(buffer);
-        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-        std::string::size_type equals = line.find('=');
-        if (equals == std::string::npos) continue;
-        std::string key = line.substr(0, equals);
-        std::string value = line.substr(equals + 1);
+    forEachConfigLine(path, [&](const std::string& key, const std::string& value, const std::string&) {
         if (key == "version") {
             config.hasVersion = true;
             config.version = value;
@@ -61,17 +54,8 @@ Config readConfig(const std::string& path) {
         } else if (key == "exitCode") {
             config.exitCode = std::atoi(value.c_str());
         }
-    }
-    std::fclose(in);
+    });
     return config;
-}
-
-std::string currentDirectory() {
-    DWORD size = GetCurrentDirectoryA(0, nullptr);
-    std::string dir(size, '\0');
-    DWORD length = GetCurrentDirectoryA(size, &dir[0]);
-    dir.resize(length < size ? length : 0);
-    return dir;
 }
 
 // Unset and empty are different situations for the launcher, so keep them apart.
@@ -83,13 +67,6 @@ std::string classPath() {
     DWORD length = GetEnvironmentVariableA("CLASSPATH", &value[0], size);
     value.resize(length < size ? length : 0);
     return value;
-}
-
-bool writeFile(const std::string& path, const std::string& content, const char* mode) {
-    FILE* out = std::fopen(path.c_str(), mode);
-    if (!out) return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
-    return std::fclose(out) == 0 && ok;
 }
 
 std::string readFile(const std::string& path, bool& exists) {

@@ -13,6 +13,8 @@
 //   other lines     copied into the unpacked JVM's jvm-double.txt (e.g. wizard=no)
 #include <windows.h>
 
+#include "double_support.h"
+
 #include <cstdio>
 #include <string>
 
@@ -27,16 +29,7 @@ struct Config {
 
 Config readConfig(const std::string& path) {
     Config config;
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in) return config;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, in)) {
-        std::string line(buffer);
-        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-        std::string::size_type equals = line.find('=');
-        if (equals == std::string::npos) continue;
-        std::string key = line.substr(0, equals);
-        std::string value = line.substr(equals + 1);
+    forEachConfigLine(path, [&](const std::string& key, const std::string& value, const std::string& line) {
         if (key == "home")
             config.home = value;
         else if (key == "version")
@@ -45,24 +38,8 @@ Config readConfig(const std::string& path) {
             config.files = value;
         else
             config.jvmLines += line + "\n";
-    }
-    std::fclose(in);
+    });
     return config;
-}
-
-std::string currentDirectory() {
-    DWORD size = GetCurrentDirectoryA(0, nullptr);
-    std::string dir(size, '\0');
-    DWORD length = GetCurrentDirectoryA(size, &dir[0]);
-    dir.resize(length < size ? length : 0);
-    return dir;
-}
-
-bool writeFile(const std::string& path, const std::string& content, const char* mode) {
-    FILE* out = std::fopen(path.c_str(), mode);
-    if (!out) return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
-    return std::fclose(out) == 0 && ok;
 }
 
 // Creates every directory on the way to the file; existing ones are fine.

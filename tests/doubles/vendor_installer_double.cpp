@@ -13,6 +13,8 @@
 //   micro=<text>          MicroVersion value (default 1); empty writes none
 #include <windows.h>
 
+#include "double_support.h"
+
 #include <cstdio>
 #include <string>
 
@@ -28,16 +30,7 @@ struct Config {
 
 Config readConfig(const std::string& path) {
     Config config;
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in) return config;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, in)) {
-        std::string line(buffer);
-        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-        std::string::size_type equals = line.find('=');
-        if (equals == std::string::npos) continue;
-        std::string key = line.substr(0, equals);
-        std::string value = line.substr(equals + 1);
+    forEachConfigLine(path, [&](const std::string& key, const std::string& value, const std::string&) {
         if (key == "home")
             config.home = value;
         else if (key == "version")
@@ -48,24 +41,8 @@ Config readConfig(const std::string& path) {
             config.subkey = value;
         else if (key == "micro")
             config.micro = value;
-    }
-    std::fclose(in);
+    });
     return config;
-}
-
-std::string currentDirectory() {
-    DWORD size = GetCurrentDirectoryA(0, nullptr);
-    std::string dir(size, '\0');
-    DWORD length = GetCurrentDirectoryA(size, &dir[0]);
-    dir.resize(length < size ? length : 0);
-    return dir;
-}
-
-bool writeFile(const std::string& path, const std::string& content, const char* mode) {
-    FILE* out = std::fopen(path.c_str(), mode);
-    if (!out) return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
-    return std::fclose(out) == 0 && ok;
 }
 
 // Creates the directory and every one on the way to it; existing ones are fine.
