@@ -1,6 +1,5 @@
 // Installations of the plug-in kind run an applet in the user's browser.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <cstdio>
 
@@ -9,6 +8,7 @@
 #include "launcher/shell_state.h"
 #include "util/file_utils.h"
 #include "util/spawn.h"
+#include "util/win_handles.h"
 
 namespace {
 
@@ -16,10 +16,31 @@ const char kErrorsLog[] = "errors.log";
 const char kTraceLog[] = "jinstall.log";
 const char kFallbackPage[] = "installapp2.html";
 
+using FindExecutableFunction = HINSTANCE(WINAPI*)(const char* file, const char* directory,
+                                                  char* program);
+
+// The shell library is loaded only on this road: linked in, it would bring the
+// COM libraries into every run. Named by its full path, so that no copy in the
+// installation directory can stand in for it.
+UniqueModule loadShellLibrary() {
+    char systemDir[MAX_PATH];
+    UINT length = GetSystemDirectoryA(systemDir, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return UniqueModule();
+    std::string path(systemDir, length);
+    if (path.back() != '\\') path += '\\';
+    path += "shell32.dll";
+    return UniqueModule(LoadLibraryA(path.c_str()));
+}
+
 // The program the shell associates with a page file in `directory`, or empty.
 std::string associatedProgram(const std::string& page, const std::string& directory) {
+    UniqueModule shell = loadShellLibrary();
+    if (!shell) return std::string();
+    auto findExecutable = reinterpret_cast<FindExecutableFunction>(
+        reinterpret_cast<void*>(GetProcAddress(shell.get(), "FindExecutableA")));
+    if (findExecutable == nullptr) return std::string();
     char program[MAX_PATH] = "";
-    HINSTANCE found = FindExecutableA(page.c_str(), directory.c_str(), program);
+    HINSTANCE found = findExecutable(page.c_str(), directory.c_str(), program);
     if (reinterpret_cast<INT_PTR>(found) <= 32) return std::string();
     return program;
 }

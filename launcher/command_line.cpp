@@ -55,6 +55,18 @@ CommandLine parseCommandLine(const std::string& commandLine) {
     return result;
 }
 
+char* commandTail(char* processCommandLine) {
+    // Unsigned: a name such as C:\T\xe9l\xe9chargements\launcher.exe must not end at its first accent.
+    auto* cursor = reinterpret_cast<unsigned char*>(processCommandLine);
+    bool inQuotes = false;
+    while (*cursor > ' ' || (*cursor != 0 && inQuotes)) {
+        if (*cursor == '"') inQuotes = !inQuotes;
+        ++cursor;
+    }
+    while (*cursor != 0 && *cursor <= ' ') ++cursor;
+    return reinterpret_cast<char*>(cursor);
+}
+
 bool isQuietCommandLine(const std::string& commandLine) {
     std::string::size_type start = 0;
     std::string::size_type blank;

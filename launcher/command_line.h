@@ -16,6 +16,12 @@ struct CommandLine {
 // next word holding a double quote.
 CommandLine parseCommandLine(const std::string& commandLine);
 
+// What follows the program's name on the process command line, as a windowed
+// program receives it: the name ends at the first blank or control character
+// outside double quotes, and the blanks after it are skipped. Letters beyond
+// ASCII are letters, never separators. Points into the given text.
+char* commandTail(char* processCommandLine);
+
 // The status dialog's test: true when a word other than the last contains "-q" or "-s".
 bool isQuietCommandLine(const std::string& commandLine);
 

@@ -23,6 +23,10 @@ int copyOrAppend(const std::string& source, const std::string& target, const cha
     if (!in) return 0;
     UniqueFile out = openFile(target.c_str(), targetMode);
     if (!out) return 0;
+    // The copy moves whole 30000-byte pieces; a stream buffer would only split
+    // them into more calls.
+    std::setvbuf(in.get(), nullptr, _IONBF, 0);
+    std::setvbuf(out.get(), nullptr, _IONBF, 0);
     // An appending stream reports position 0 until its first write.
     if (fseeko64(out.get(), 0, SEEK_END) != 0) return 0;
     int copied = copyStream(in.get(), out.get());

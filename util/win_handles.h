@@ -11,6 +11,13 @@ struct RegKeyTraits {
 };
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static Handle empty() noexcept { return nullptr; }
+    static void close(Handle module) noexcept { FreeLibrary(module); }
+};
+using UniqueModule = UniqueHandle<ModuleTraits>;
+
 struct GdiObjectTraits {
     using Handle = HGDIOBJ;
     static Handle empty() noexcept { return nullptr; }

@@ -13,6 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!parsed.passThrough.empty()) FUZZ_CHECK(parsed.quiet || parsed.silent);
     FUZZ_CHECK(parsed.passThrough.size() <= line.size());
 
+    std::string processLine = line;
+    const char* tail = commandTail(&processLine[0]);
+    FUZZ_CHECK(tail >= processLine.c_str() && tail <= processLine.c_str() + processLine.size());
+    FUZZ_CHECK(*tail == '\0' || static_cast<unsigned char>(*tail) > ' ');
+
     const std::string trimmed = trimStartDir(line);
     FUZZ_CHECK(startsWith(line, trimmed));
     FUZZ_CHECK(line.find_first_not_of(" \r\n", trimmed.size()) == std::string::npos);

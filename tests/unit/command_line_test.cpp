@@ -52,6 +52,24 @@ TEST(IsQuietCommandLineTest, SwitchCountsOnlyBeforeAnotherWord) {
     EXPECT_FALSE(isQuietCommandLine(""));
 }
 
+std::string tailOf(std::string processCommandLine) {
+    return commandTail(&processCommandLine[0]);
+}
+
+TEST(CommandTailTest, SkipsTheProgramNameAndTheBlanksAfterIt) {
+    EXPECT_EQ(tailOf("launcher.exe -q C:\\dir"), "-q C:\\dir");
+    EXPECT_EQ(tailOf("\"C:\\My Setup\\launcher.exe\"  \t-s x"), "-s x");
+    // A quoted run may sit inside the name.
+    EXPECT_EQ(tailOf("C:\\\"My Setup\"\\launcher.exe a"), "a");
+    EXPECT_EQ(tailOf("launcher.exe"), "");
+    EXPECT_EQ(tailOf("launcher.exe   "), "");
+    EXPECT_EQ(tailOf("\"unclosed name a b"), "");
+    EXPECT_EQ(tailOf(""), "");
+    // Accented letters belong to the name and to the first argument.
+    EXPECT_EQ(tailOf("C:\\T\xe9l\xe9" "chargements\\launcher.exe -q x"), "-q x");
+    EXPECT_EQ(tailOf("launcher.exe \xc9" "ditions"), "\xc9" "ditions");
+}
+
 TEST(TrimStartDirTest, DropsTrailingBlanksAndLineEnds) {
     EXPECT_EQ(trimStartDir("C:\\dir  \r\n"), "C:\\dir");
     EXPECT_EQ(trimStartDir("C:\\my dir\n"), "C:\\my dir");
