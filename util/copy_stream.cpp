@@ -3,17 +3,11 @@
 #include <cstdint>
 #include <memory>
 #include <new>
-#include <vector>
 
 namespace {
 
 const std::size_t kBufferSize = 30000;
 const std::int64_t kMaxBuffers = 20;
-
-struct Buffer {
-    std::unique_ptr<char[]> data;
-    std::size_t filled = 0;
-};
 
 std::int64_t streamSize(FILE* in) {
     if (fseeko64(in, 0, SEEK_END) != 0) return -1;
@@ -22,42 +16,29 @@ std::int64_t streamSize(FILE* in) {
     return size;
 }
 
-// As many buffers as the size needs, at most 20; fewer when memory runs short.
-std::vector<Buffer> allocateBuffers(std::int64_t size) {
+// The buffers of one pass lie one after another in a single block, so that a
+// pass is read with one call and written with one: the same bytes in the same
+// order as buffer by buffer, with a twentieth of the calls (each costs more
+// than the copying itself).
+struct PassBlock {
+    std::unique_ptr<char[]> data;
+    std::size_t bytes = 0;
+};
+
+// As many buffers as the size needs, at most 20; fewer when memory runs short,
+// none when not even one can be had.
+PassBlock allocatePass(std::int64_t size) {
     std::int64_t wanted = size / static_cast<std::int64_t>(kBufferSize) + 1;
     if (wanted > kMaxBuffers) wanted = kMaxBuffers;
-    std::vector<Buffer> buffers;
-    buffers.reserve(static_cast<std::size_t>(wanted));
-    for (std::int64_t i = 0; i < wanted; ++i) {
-        Buffer buffer;
-        buffer.data.reset(new (std::nothrow) char[kBufferSize]);
-        if (!buffer.data) break;
-        buffers.push_back(std::move(buffer));
+    PassBlock block;
+    for (std::size_t count = static_cast<std::size_t>(wanted); count > 0; --count) {
+        block.data.reset(new (std::nothrow) char[count * kBufferSize]);
+        if (block.data) {
+            block.bytes = count * kBufferSize;
+            break;
+        }
     }
-    return buffers;
-}
-
-// Fills the buffers in order until the input ends. Returns how many hold data
-// (the first with 0 bytes ends the list), or -1 when a read fails.
-int readPhase(FILE* in, std::vector<Buffer>& buffers) {
-    int used = 0;
-    for (Buffer& buffer : buffers) {
-        buffer.filled = 0;
-        if (std::feof(in)) continue;
-        buffer.filled = std::fread(buffer.data.get(), 1, kBufferSize, in);
-        if (std::ferror(in)) return -1;
-        if (buffer.filled > 0) ++used;
-    }
-    return used;
-}
-
-bool writePhase(FILE* out, const std::vector<Buffer>& buffers, int used) {
-    for (int i = 0; i < used; ++i) {
-        const Buffer& buffer = buffers[static_cast<std::size_t>(i)];
-        if (buffer.filled == 0) break;
-        if (std::fwrite(buffer.data.get(), 1, buffer.filled, out) != buffer.filled) return false;
-    }
-    return true;
+    return block;
 }
 
 }  // namespace
@@ -69,15 +50,16 @@ int copyStream(FILE* in, FILE* out) {
     std::int64_t start = ftello64(out);
     if (size < 0 || start < 0) return 0;
 
-    std::vector<Buffer> buffers = allocateBuffers(size);
-    if (buffers.empty()) return 0;
+    PassBlock block = allocatePass(size);
+    if (!block.data) return 0;
 
+    // Each pass reads the whole block (or the rest of the input) before writing.
     while (!std::feof(in)) {
-        int used = readPhase(in, buffers);
+        std::size_t filled = std::fread(block.data.get(), 1, block.bytes, in);
         // A read that fails before the end would otherwise repeat for ever.
-        if (used < 0) return 0;
-        if (used == 0) break;
-        if (!writePhase(out, buffers, used)) return 0;
+        if (std::ferror(in)) return 0;
+        if (filled == 0) break;
+        if (std::fwrite(block.data.get(), 1, filled, out) != filled) return 0;
     }
     if (std::fflush(out) != 0) return 0;
     return ftello64(out) - start == size ? 1 : 0;

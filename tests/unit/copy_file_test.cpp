@@ -59,6 +59,17 @@ TEST_F(CopyFileTest, AppendFileAppends) {
     EXPECT_EQ(readFile("target.bin"), "head\ntail\r\n");
 }
 
+TEST_F(CopyFileTest, AppendingAFileToItselfDoublesItOnce) {
+    // A file within one pass is read whole before the first byte is written,
+    // so the copy never reads what it has just appended.
+    std::string content(599999, 'x');
+    content[0] = 'a';
+    content.back() = 'z';
+    writeFile("self.bin", content);
+    EXPECT_EQ(appendFile("self.bin", "self.bin"), 1);
+    EXPECT_EQ(readFile("self.bin"), content + content);
+}
+
 TEST_F(CopyFileTest, CurrentDirOfDriveRootHasNoBackslash) {
     std::string here = getCurrentDir();
     EXPECT_EQ(here, dir_.string());
