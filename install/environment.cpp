@@ -7,7 +7,6 @@
 #include "install/install.h"
 #include "jvm/find/win_version.h"
 #include "util/file_utils.h"
-#include "util/path_search.h"
 #include "util/registry.h"
 #include "util/unique_file.h"
 
@@ -95,14 +94,5 @@ int Install::getHomeDirectory() {
 }
 
 int Install::isDirInPath(std::string& directoryName, std::string& result) {
-    for (char& c : directoryName) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    const char* path = getPathPtr();
-    if (path == nullptr) return 0;
-    std::string entry = findEntryEndingWith(path, directoryName,
-                                            [](const std::string& candidate) { return fileExists(candidate) != 0; });
-    if (entry.empty()) return 0;
-    result = entry;
-    return 1;
+    return findExistingPathEntry(getPathPtr(), directoryName, result);
 }

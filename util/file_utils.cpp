@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "util/copy_stream.h"
+#include "util/path_search.h"
 #include "util/unique_file.h"
 
 namespace {
@@ -50,6 +51,20 @@ const char* getPathPtr() {
         if (const char* value = std::getenv(name)) return value;
     }
     return nullptr;
+}
+
+int findExistingPathEntry(const char* path, std::string& name, std::string& result) {
+    for (char& c : name) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    if (path == nullptr) return 0;
+    // Every entry is examined, however long the search path is.
+    std::string entry = findEntryEndingWith(path, name, [](const std::string& candidate) {
+        return fileExists(candidate) != 0;
+    });
+    if (entry.empty()) return 0;
+    result = entry;
+    return 1;
 }
 
 int fileExists(const std::string& path) {

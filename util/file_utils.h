@@ -9,6 +9,11 @@ std::string getCurrentDir();
 // The search path from the environment ("path", then "PATH", then "Path"), or null.
 const char* getPathPtr();
 
+// The first entry of the search path `path` that ends with `name` and exists.
+// `name` is lower-cased in place first. 1 with the entry in `result`, else 0
+// (also for a null path).
+int findExistingPathEntry(const char* path, std::string& name, std::string& result);
+
 // Existence test only: says nothing about permissions.
 int fileExists(const std::string& path);
 int isDir(const std::string& path);

@@ -5,7 +5,6 @@
 
 #include "jvm/setup/install_jvm.h"
 #include "util/file_utils.h"
-#include "util/path_search.h"
 #include "util/registry.h"
 #include "util/win_handles.h"
 
@@ -93,16 +92,6 @@ int InstallJvm::getWindowsDirectory(std::string& result) {
 }
 
 int InstallJvm::isDirInPath(std::string& directoryName, std::string& result) {
-    for (char& c : directoryName) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    const char* path = std::getenv("path");
-    if (path == nullptr) return 0;
-    // Every entry is examined, however long the search path is.
-    std::string entry = findEntryEndingWith(path, directoryName, [](const std::string& candidate) {
-        return fileExists(candidate) != 0;
-    });
-    if (entry.empty()) return 0;
-    result = entry;
-    return 1;
+    // This one reads the variable by its lower-case name only.
+    return findExistingPathEntry(std::getenv("path"), directoryName, result);
 }
