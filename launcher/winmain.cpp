@@ -52,6 +52,19 @@ bool registerWindowClass() {
     return RegisterClassA(&windowClass) != 0;
 }
 
+// The windows of this thread take no typed text. Left on, the input-method
+// support gives the thread its own IME window and, under Wine, loads the COM
+// libraries for it (2 MB). IMM32 is there only if USER32 loaded it; it is not
+// loaded here, and the worker's message boxes keep theirs.
+void disableInputMethod() {
+    HMODULE imm = GetModuleHandleA("imm32.dll");
+    if (imm == nullptr) return;
+    using DisableImeFunction = BOOL(WINAPI*)(DWORD threadId);
+    auto disable = reinterpret_cast<DisableImeFunction>(
+        reinterpret_cast<void*>(GetProcAddress(imm, "ImmDisableIME")));
+    if (disable != nullptr) disable(0);  // 0: the calling thread
+}
+
 // Runs one wait: messages are handled one at a time, and `done` is asked after
 // each. Ends when done says so (the timer is then killed) or on the quit message.
 template <typename Done>
@@ -118,6 +131,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     std::string startDir = getStartDir();
 
     hInst = instance;
+    disableInputMethod();
     if (previousInstance == nullptr && !registerWindowClass()) return 0;
 
     HWND mainWindow = CreateWindowExA(0, kWindowClass, "", WS_POPUP, CW_USEDEFAULT, 0, 0, 0,
