@@ -6,7 +6,9 @@
 //   boxwatch close                       closes it as its system menu would (WM_CLOSE).
 //   boxwatch state                       prints whether the status dialog exists.
 //   boxwatch exec <program> <file>       starts <program> with exactly the command line
-//        held in <file> after its name, waits, and prints its exit code.
+//        held in <file> after its name, waits, and prints its exit code. With "-"
+//        as <program>, <file> holds the whole command line, program name included,
+//        and the system finds the program from it.
 #include <windows.h>
 
 #include <cstdio>
@@ -203,19 +205,20 @@ int printState() {
 }
 
 int execProgram(const char* program, const char* commandLinePath) {
-    std::string commandLine = program;
+    const bool wholeLine = std::strcmp(program, "-") == 0;
+    std::string commandLine = wholeLine ? "" : program;
     if (FILE* file = std::fopen(commandLinePath, "rb")) {
         char buffer[65536];
         size_t length = std::fread(buffer, 1, sizeof buffer, file);
         std::fclose(file);
-        if (length > 0) commandLine += " " + std::string(buffer, length);
+        if (length > 0) commandLine += (wholeLine ? "" : " ") + std::string(buffer, length);
     }
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back('\0');
-    if (!CreateProcessA(program, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!CreateProcessA(wholeLine ? nullptr : program, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
         std::printf("start failed %lu\n", GetLastError());
         return 1;

@@ -3,6 +3,7 @@
 //   __hold.sem      the worker waits while it exists (to watch the main thread's waits);
 //   __message.txt   its text is shown in the plain message box;
 //   __error.txt     its text is shown in the error box.
+// It writes what the shell passed it to __worker-args.txt ("quiet silent|argument").
 // Then it lets the status dialog go and reports failure, like an empty installation.
 #include <windows.h>
 
@@ -28,7 +29,11 @@ bool readText(const char* path, std::string& text) {
 
 }  // namespace
 
-int startProgram(int, int, const std::string&) {
+int startProgram(int quiet, int silent, const std::string& passThrough) {
+    if (FILE* args = std::fopen("__worker-args.txt", "wb")) {
+        std::fprintf(args, "%d %d|%s", quiet, silent, passThrough.c_str());
+        std::fclose(args);
+    }
     while (fileExists("__hold.sem")) Sleep(20);
     Status status;
     std::string text;

@@ -43,6 +43,21 @@ class Windows(unittest.TestCase):
             self.assertTrue(0 < x < 1024 - width and 0 < y < 768 - height, dialog_rect)
             self.assertEqual(main_visible, b'1')
 
+    def test_accented_letters_in_an_unquoted_program_path_stay_out_of_the_command_line(self):
+        # Started as \xc9-s\launcher.exe x, the way CreateProcess finds it: the name ends
+        # at the blank, so "x" alone is the command line and no switch is seen.
+        with WineBed() as bed:
+            folder = os.path.join(bed.install_dir, '\u00c9-s')
+            os.makedirs(folder)
+            shutil.copy(SCRIPTED_LAUNCHER, os.path.join(folder, 'launcher.exe'))
+            bed.write('__hold.sem', 'hold')
+            bed.write('__cmdline.txt', b'\xc9-s\\launcher.exe x')
+            bed.start(staged=True, whole_line=True)
+            self.assertTrue(bed.wait_for(bed.status_shown))
+            os.remove(bed.path('__hold.sem'))
+            bed.finish()
+            self.assertEqual(bed.read('__worker-args.txt'), b'0 0|')
+
     def test_escape_or_close_destroys_the_dialog_but_the_process_still_waits_for_the_worker(self):
         for action in ('escape', 'close'):
             with self.subTest(action), WineBed() as bed:

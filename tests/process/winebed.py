@@ -203,8 +203,9 @@ class WineBed:
                 self.reg_add(key, 'MicroVersion', micro)
         return directory
 
-    def start(self, command_line='', program=LAUNCHER, watch=True, staged=False):
-        """Starts the launcher from the installation directory with exactly this command line."""
+    def start(self, command_line='', program=LAUNCHER, watch=True, staged=False, whole_line=False):
+        """Starts the launcher from the installation directory with exactly this command line.
+        With whole_line, __cmdline.txt holds the whole line, program name included."""
         if not staged:
             self.stage(command_line, program)
         self.record = os.path.join(self.root, 'boxes.txt')
@@ -222,8 +223,8 @@ class WineBed:
         self.exec_out = os.path.join(self.root, 'exec.out')
         with open(self.exec_out, 'wb') as out:
             self.process = subprocess.Popen(
-                ['wine', os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', 'launcher.exe',
-                 '__cmdline.txt'],
+                ['wine', os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec',
+                 '-' if whole_line else 'launcher.exe', '__cmdline.txt'],
                 env=dict(self.env, **self.launch_env), cwd=self.install_dir, stdin=subprocess.DEVNULL,
                 stdout=out, stderr=subprocess.DEVNULL)
 
@@ -241,8 +242,9 @@ class WineBed:
             if os.path.exists(self.record):
                 with open(self.record, 'rb') as f:
                     records = [_parse_record(line) for line in f if line.strip()]
-        os.remove(self.path('__cmdline.txt'))
-        os.remove(self.path('launcher.exe'))
+        for name in ('__cmdline.txt', 'launcher.exe'):
+            if self.exists(name):
+                os.remove(self.path(name))
         return Run(exit_code, records, self.install_dir)
 
     def run(self, command_line='', program=LAUNCHER, timeout=60):
