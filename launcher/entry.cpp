@@ -32,7 +32,8 @@ extern "C" void WinMainCRTStartup() {
     GetStartupInfoA(&startup);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
     // The runtime's own copy of the command line: the worker edits it in place.
-    char* tail = commandTail(*__p__acmdln());
+    char* line = *__p__acmdln();
+    char* tail = commandTail(line != nullptr ? line : GetCommandLineA());
     // exit, not ExitProcess: the C streams are flushed and closed first.
     std::exit(WinMain(GetModuleHandleA(nullptr), nullptr, tail, show));
 }
