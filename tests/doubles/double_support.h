@@ -1,6 +1,6 @@
 #pragma once
 // Small helpers shared by the test doubles: their key=value configuration
-// files, the working directory, and whole-file writes.
+// files, their own and the working directory, and whole-file writes.
 #include <windows.h>
 
 #include <cstdio>
@@ -20,6 +20,16 @@ void forEachConfigLine(const std::string& path, Handle handle) {
         handle(line.substr(0, equals), line.substr(equals + 1), line);
     }
     std::fclose(in);
+}
+
+// The directory this program was started from, without a trailing backslash.
+inline std::string ownDirectory() {
+    char module[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
+    std::string dir(module, length < MAX_PATH ? length : 0);
+    std::string::size_type slash = dir.rfind('\\');
+    dir.erase(slash == std::string::npos ? 0 : slash);
+    return dir;
 }
 
 inline std::string currentDirectory() {

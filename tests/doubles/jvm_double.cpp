@@ -114,10 +114,7 @@ void wizard(const Config& config, const std::string& cwd, const std::string& cla
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    char module[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string home(module, length);
-    home.erase(home.rfind('\\'));
+    std::string home = ownDirectory();
     Config config = readConfig(home + "\\jvm-double.txt");
     std::string cwd = currentDirectory();
     std::string classpath = classPath();

@@ -76,10 +76,7 @@ void unpack(const std::string& path, const std::string& jvmDouble, const Config&
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    char module[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string self(module, length);
-    self.erase(self.rfind('\\'));
+    std::string self = ownDirectory();
     writeFile(self + "\\extractor-runs.txt",
               std::string(GetCommandLineA()) + "|cwd=" + currentDirectory() + "\n", "ab");
 

@@ -10,11 +10,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "double_support.h"
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    char module[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string dir(module, length);
-    dir.erase(dir.rfind('\\'));
+    std::string dir = ownDirectory();
     std::string record = dir + "\\" RECORD_NAME;
     std::string partial = record + ".tmp";
     if (FILE* delay = std::fopen((dir + "\\cleanup-delay.txt").c_str(), "rb")) {

@@ -74,10 +74,7 @@ void registerJvm(const Config& config) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    char module[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string self(module, length);
-    self.erase(self.rfind('\\'));
+    std::string self = ownDirectory();
     writeFile(self + "\\vendor-runs.txt",
               std::string(GetCommandLineA()) + "|cwd=" + currentDirectory() + "\n", "ab");
 
