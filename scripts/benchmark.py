@@ -27,7 +27,7 @@ import time
 ROOT = os.environ.get('LAUNCHER_SOURCE_DIR') or os.path.abspath(
     os.path.join(os.path.dirname(__file__), '..'))
 sys.path.insert(0, os.path.join(ROOT, 'tests', 'process'))
-from winebed import BUILD_DIR, LAUNCHER, WineBed  # noqa: E402
+from winebed import ARCH, BUILD_DIR, LAUNCHER, PRODUCT_LAUNCHER, WINE, WineBed  # noqa: E402
 
 BENCH_DIR = os.path.join(BUILD_DIR, 'bench')
 DOC = os.path.join(ROOT, 'docs', 'benchmarks.md')
@@ -38,17 +38,23 @@ COPY_MEGABYTES = 64
 KB, MB = 1024, 1024 * 1024
 
 
+# Sizes are those of the 32-bit programs that ship, whichever build ran.
+PRODUCT_FLOOR = os.path.join(os.path.dirname(PRODUCT_LAUNCHER), 'bench', 'bench_floor.exe')
+
+
 def bench_program(name):
     return os.path.join(BENCH_DIR, name + '.exe')
 
 
 def pe_imports(path):
-    """The DLLs a 32-bit PE file imports, from its import and delay-import directories."""
+    """The DLLs a PE file imports, from its import and delay-import directories."""
     with open(path, 'rb') as f:
         data = f.read()
     header = struct.unpack_from('<I', data, 0x3c)[0]
     sections, optional_size = struct.unpack_from('<H12xH', data, header + 6)
-    directories = header + 24 + 96
+    # The data directories follow the optional header's fixed part, longer in PE32+.
+    magic = struct.unpack_from('<H', data, header + 24)[0]
+    directories = header + 24 + (112 if magic == 0x20b else 96)
     table = []
     for i in range(sections):
         size, address, raw_size, raw = struct.unpack_from('<IIII', data, header + 24 + optional_size + 40 * i + 8)
@@ -75,7 +81,8 @@ def machine():
         with open(path) as f:
             return next((l.split(':', 1)[1].strip() for l in f if l.startswith(key)), '?')
     memory_kb = int(first('/proc/meminfo', 'MemTotal').split()[0])
-    wine = subprocess.run(['wine', '--version'], capture_output=True, text=True).stdout.strip()
+    wine = subprocess.run([WINE, '--version'], capture_output=True, text=True).stdout.strip()
+    wine += ' (%s-bit build)' % ('64' if ARCH == 'win64' else '32')
     return {'cpus': os.cpu_count(), 'cpu': first('/proc/cpuinfo', 'model name'),
             'memory': '%.1f GB' % (memory_kb / MB), 'wine': wine}
 
@@ -205,8 +212,8 @@ def figures(runs, own, system):
     after = median('after_wizard', 'launcher')
     copy_ratio = statistics.median(system) / statistics.median(own)
     extra_memory = median('peak', 'launcher') - median('peak', 'floor')
-    size = os.path.getsize(LAUNCHER)
-    foreign = [d for d in pe_imports(LAUNCHER) if d.split()[0].lower() not in SYSTEM_DLLS]
+    size = os.path.getsize(PRODUCT_LAUNCHER)
+    foreign = [d for d in pe_imports(PRODUCT_LAUNCHER) if d.split()[0].lower() not in SYSTEM_DLLS]
     return [
         ('start to wizard start', both('to_wizard', 'launcher', 'launcher -q', 1000, 'ms'),
          'floor ' + both('to_wizard', 'floor', 'floor, one window', 1000, 'ms'), '<= 1.15 x floor',
@@ -222,7 +229,7 @@ def figures(runs, own, system):
         ('peak working set', both('peak', 'launcher', 'launcher -q', 1.0 / MB, 'MB'),
          'floor ' + both('peak', 'floor', 'floor, one window', 1.0 / MB, 'MB'), '<= floor + 2 MB',
          '+%.2f MB' % (extra_memory / MB), extra_memory <= 2 * MB),
-        ('launcher.exe', size_text(LAUNCHER), 'floor ' + size_text(bench_program('bench_floor')),
+        ('launcher.exe', size_text(PRODUCT_LAUNCHER), 'floor ' + size_text(PRODUCT_FLOOR),
          '<= 64 KB, system DLLs only',
          '%.1f KB%s' % (size / KB, '; not system: ' + ', '.join(foreign) if foreign else ''),
          size <= 64 * KB and not foreign),

@@ -27,7 +27,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, '..', 'tests', 'process'))
-from winebed import BUILD_DIR, Run, WineBed, _parse_record  # noqa: E402
+from winebed import BUILD_DIR, BedError, Run, WineBed, _parse_record  # noqa: E402
 
 DEMO = os.path.join(HERE, '..', 'demo', 'installation')
 DEMO_BUILD = os.path.join(BUILD_DIR, 'demo')
@@ -255,4 +255,7 @@ def main():
 
 
 if __name__ == '__main__':
-    sys.exit(main())
+    try:
+        sys.exit(main())
+    except BedError as error:
+        sys.exit('demo: %s' % error)

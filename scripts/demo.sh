@@ -17,5 +17,8 @@ if ! dpkg-query -W -f='${Status}' default-jre 2>/dev/null | grep -q 'install ok 
   apt-get update -qq
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends default-jre >/dev/null
 fi
+. scripts/arch.sh
+echo "demo: $why: $road_says."
 bash scripts/build.sh >/dev/null
-LAUNCHER_BUILD_DIR="$(pwd)/build" python3 scripts/demo.py "$@"
+[ "$road" = x64 ] && bash scripts/build.sh x64 >/dev/null
+LAUNCHER_BUILD_DIR="$(pwd)/$road_build" python3 scripts/demo.py "$@"

@@ -5,7 +5,7 @@ import re
 import subprocess
 import unittest
 
-from winebed import LAUNCHER
+from winebed import PRODUCT_LAUNCHER as LAUNCHER
 
 # SHELL32 is loaded only when an applet is launched: imported, it would load the
 # COM libraries into every run.

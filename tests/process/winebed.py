@@ -1,5 +1,9 @@
-"""A hermetic test bed for the launcher: a copy of a template 32-bit Wine prefix,
-its own Xvfb display and wineserver, and a temporary installation directory.
+"""A hermetic test bed for the launcher: a copy of a template Wine prefix, its
+own Xvfb display and wineserver, and a temporary installation directory.
+
+The build folder says which Wine runs it (its file wine-arch): the 32-bit build
+in a 32-bit prefix, or the 64-bit twin of the same sources, for hosts that cannot
+run 32-bit programs, in a 64-bit prefix under the 64-bit loader called directly.
 
 Nothing of the developer's own Wine set-up is used, and everything the bed
 started or created is gone when it closes.
@@ -9,6 +13,7 @@ import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -18,16 +23,56 @@ TOOLS_DIR = os.path.join(BUILD_DIR, 'tests')
 TEMPLATE = os.path.join(BUILD_DIR, 'wine-template')
 LAUNCHER = os.path.join(BUILD_DIR, 'launcher.exe')
 SCRIPTED_LAUNCHER = os.path.join(TOOLS_DIR, 'launcher_scripted.exe')
+# The executable that ships: always the 32-bit build, whichever build runs the behaviour.
+PRODUCT_LAUNCHER = os.path.join(os.environ.get('LAUNCHER_PRODUCT_DIR') or BUILD_DIR, 'launcher.exe')
 
+# Written into the template when it is made: a template of another kind is made afresh.
+TEMPLATE_KIND = 'fonts, windows\\system\n'
 QUIET = {'stdin': subprocess.DEVNULL, 'stdout': subprocess.DEVNULL, 'stderr': subprocess.DEVNULL}
+
+
+def _read_arch():
+    try:
+        with open(os.path.join(BUILD_DIR, 'wine-arch')) as f:
+            return f.read().strip()
+    except FileNotFoundError:
+        return 'win32'
+
+
+ARCH = _read_arch()
+WINE_LIB = '/usr/lib/wine'
+if ARCH == 'win64':
+    # Debian's wine wrapper would take the 32-bit loader whenever wine32 is installed.
+    WINE = os.path.join(WINE_LIB, 'wine64')
+    WINESERVER = os.path.join(WINE_LIB, 'wineserver64')
+    _LOADER_ENV = {'WINELOADER': WINE, 'WINESERVER': WINESERVER}
+else:
+    WINE = 'wine'
+    WINESERVER = 'wineserver'
+    _LOADER_ENV = {}
+
+
+class BedError(Exception):
+    """Wine could not be set up: the message says why and what to do."""
 
 
 def _base_env(prefix):
     env = {k: v for k, v in os.environ.items() if not k.startswith('WINE')}
-    env.update(WINEPREFIX=prefix, WINEARCH='win32', WINEDEBUG='-all',
-               WINEDLLOVERRIDES='winemenubuilder.exe=d')
+    env.update(WINEPREFIX=prefix, WINEARCH=ARCH, WINEDEBUG='-all',
+               WINEDLLOVERRIDES='winemenubuilder.exe=d', **_LOADER_ENV)
     env.pop('DISPLAY', None)
     return env
+
+
+def _install_wine_fonts(folder):
+    """Wine's own TrueType fonts (package fonts-wine) are not taken from its data folder
+    here: without them a caption's close button is drawn as the letter "r", its Marlett
+    glyph's code. In the prefix's font folder they are found."""
+    source = '/usr/share/wine/fonts'
+    if os.path.isdir(source):
+        for name in os.listdir(source):
+            if name.endswith('.ttf'):
+                shutil.copy(os.path.join(source, name), folder)
 
 
 def ensure_template():
@@ -35,23 +80,37 @@ def ensure_template():
     os.makedirs(BUILD_DIR, exist_ok=True)
     with open(TEMPLATE + '.lock', 'w') as lock:
         fcntl.flock(lock, fcntl.LOCK_EX)
-        if os.path.exists(os.path.join(TEMPLATE, '.ready')):
-            return
+        try:
+            with open(os.path.join(TEMPLATE, '.ready')) as ready:
+                if ready.read() == TEMPLATE_KIND:
+                    return
+        except FileNotFoundError:
+            pass
         shutil.rmtree(TEMPLATE, ignore_errors=True)
         work = tempfile.mkdtemp(prefix='wine-template-', dir=BUILD_DIR)
         env = _base_env(work)
         try:
-            subprocess.run(['wineboot', '-i'], env=env, check=True, timeout=300, **QUIET)
+            boot = subprocess.run([WINE, 'wineboot', '-i'], env=env, timeout=300, stdin=subprocess.DEVNULL,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+            if boot.returncode != 0:
+                last = (boot.stderr.decode('latin-1').strip().splitlines() or ['no message'])[-1]
+                raise BedError('making a %s Wine prefix failed (%s exited with %d: %s); '
+                               'run scripts/setup.sh as root to install Wine'
+                               % (ARCH, WINE, boot.returncode, last))
             # Without a window manager, managed windows lose their captions and
             # every destroy waits about two seconds.
-            subprocess.run(['wine', 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed',
+            subprocess.run([WINE, 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed',
                             '/d', 'N', '/f'], env=env, check=True, timeout=120, **QUIET)
-            subprocess.run(['wineserver', '-w'], env=env, timeout=120, **QUIET)
+            subprocess.run([WINESERVER, '-w'], env=env, timeout=120, **QUIET)
+            # Windows NT has C:\windows\system beside system32; a fresh 64-bit prefix lacks it.
+            os.makedirs(os.path.join(work, 'drive_c', 'windows', 'system'), exist_ok=True)
+            _install_wine_fonts(os.path.join(work, 'drive_c', 'windows', 'Fonts'))
         except BaseException:
-            subprocess.run(['wineserver', '-k'], env=env, **QUIET)
+            subprocess.run([WINESERVER, '-k'], env=env, **QUIET)
             shutil.rmtree(work, ignore_errors=True)
             raise
-        open(os.path.join(work, '.ready'), 'w').close()
+        with open(os.path.join(work, '.ready'), 'w') as ready:
+            ready.write(TEMPLATE_KIND)
         os.rename(work, TEMPLATE)
 
 
@@ -106,9 +165,9 @@ class WineBed:
                 self._start_display()
             self.env = _base_env(self.prefix)
             self.env['DISPLAY'] = ':' + self.display
-            subprocess.run(['wineserver', '-p'], env=self.env, check=True, **QUIET)
+            subprocess.run([WINESERVER, '-p'], env=self.env, check=True, **QUIET)
             # The first process starts Wine's helpers; they must not inherit the test's pipes.
-            subprocess.run(['wine', 'cmd', '/c', 'exit', '0'], env=self.env, timeout=60, **QUIET)
+            subprocess.run([WINE, 'cmd', '/c', 'exit', '0'], env=self.env, timeout=60, **QUIET)
         except BaseException:
             self.__exit__(None, None, None)
             raise
@@ -130,7 +189,7 @@ class WineBed:
 
     def __exit__(self, *exc):
         if getattr(self, 'env', None):
-            subprocess.run(['wineserver', '-k'], env=self.env, timeout=60, **QUIET)
+            subprocess.run([WINESERVER, '-k'], env=self.env, timeout=60, **QUIET)
         if self.watcher and self.watcher.poll() is None:
             self.watcher.kill()
             self.watcher.wait()
@@ -164,7 +223,7 @@ class WineBed:
     # --- Wine -----------------------------------------------------------------------
 
     def wine(self, *args, timeout=60, cwd=None):
-        return subprocess.run(['wine'] + list(args), env=self.env, cwd=cwd or self.install_dir,
+        return subprocess.run([WINE] + list(args), env=self.env, cwd=cwd or self.install_dir,
                               stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout)
 
     def reg_add(self, key, name, value, kind='REG_SZ'):
@@ -215,7 +274,7 @@ class WineBed:
                 os.remove(leftover)
         if watch:
             self.watcher = subprocess.Popen(
-                ['wine', os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'watch',
+                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'watch',
                  self.windows_path(self.record), self.windows_path(self.stop_file)],
                 env=self.env, cwd=self.root, **QUIET)
             time.sleep(0.3)
@@ -223,7 +282,7 @@ class WineBed:
         self.exec_out = os.path.join(self.root, 'exec.out')
         with open(self.exec_out, 'wb') as out:
             self.process = subprocess.Popen(
-                ['wine', os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec',
+                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec',
                  '-' if whole_line else 'launcher.exe', '__cmdline.txt'],
                 env=dict(self.env, **self.launch_env), cwd=self.install_dir, stdin=subprocess.DEVNULL,
                 stdout=out, stderr=subprocess.DEVNULL)
@@ -269,3 +328,37 @@ class WineBed:
                 return True
             time.sleep(0.02)
         return False
+
+
+def _shared_prefix(folder):
+    """A throw-away copy of the template with a running, warmed-up server, for the unit
+    tests; prints the shell exports that point Wine commands at it."""
+    ensure_template()
+    prefix = os.path.join(folder, 'prefix')
+    subprocess.run(['cp', '-a', TEMPLATE, prefix], check=True)
+    env = _base_env(prefix)
+    # Started before ctest, so that Wine's helper processes do not inherit ctest's pipes.
+    subprocess.run([WINESERVER, '-p'], env=env, check=True, **QUIET)
+    subprocess.run([WINE, 'cmd', '/c', 'exit', '0'], env=env, timeout=60, **QUIET)
+    names = ['WINEPREFIX', 'WINEARCH', 'WINEDEBUG'] + sorted(_LOADER_ENV)
+    for name in names:
+        print("export %s='%s'" % (name, env[name]))
+
+
+def _stop(prefixes):
+    for prefix in prefixes:
+        if os.path.isdir(prefix):
+            subprocess.run([WINESERVER, '-k'], env=_base_env(prefix), timeout=60, **QUIET)
+
+
+if __name__ == '__main__':
+    # For the shell scripts: "template", "shared-prefix FOLDER", "stop PREFIX...".
+    try:
+        if sys.argv[1] == 'template':
+            ensure_template()
+        elif sys.argv[1] == 'shared-prefix':
+            _shared_prefix(sys.argv[2])
+        elif sys.argv[1] == 'stop':
+            _stop(sys.argv[2:])
+    except BedError as error:
+        sys.exit('error: %s' % error)
