@@ -4,7 +4,7 @@
 set -euo pipefail
 
 need=(g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686 wine wine32:i386
-      xvfb cmake make googletest default-jdk-headless imagemagick x11-apps
+      xvfb cmake make googletest default-jdk-headless ecj imagemagick x11-apps
       x11-utils xauth python3 clang libclang-rt-14-dev)
 
 missing=()
