@@ -39,8 +39,12 @@ def constant_pool(data):
             pool[index] = (1, data[at + 3:at + 3 + length].decode('utf-8'))
             at += 3 + length
         elif tag in SIZES:
-            pool[index] = (tag, struct.unpack('>HH', data[at + 1:at + 5]) if SIZES[tag] == 4 and tag >= 9
-                           else struct.unpack('>H', data[at + 1:at + 3])[0])
+            if tag in (7, 8):  # a class or string: the index of its name
+                pool[index] = (tag, struct.unpack('>H', data[at + 1:at + 3])[0])
+            elif tag >= 9:  # a member or name-and-type: two indexes
+                pool[index] = (tag, struct.unpack('>HH', data[at + 1:at + 5]))
+            else:  # a number
+                pool[index] = (tag, None)
             at += 1 + SIZES[tag]
         else:
             raise ValueError('constant tag %d does not exist in class-file format 45' % tag)
