@@ -8,6 +8,7 @@
 
 #include "control/control_text.h"
 #include "util/file_utils.h"
+#include "util/replace_file.h"
 #include "util/unique_file.h"
 
 namespace {
@@ -15,6 +16,7 @@ namespace {
 const char kErrorsLog[] = "errors.log";
 const char kTraceLog[] = "jinstall.log";
 const char kRepairedCopy[] = "__kiv.control";
+const char kBackup[] = "__kivold.control";  // the original, while it is replaced in steps
 const int kLinePiece = 998;  // a longer line is read as several lines
 const std::size_t kChunk = 65536;
 
@@ -47,6 +49,9 @@ void GetParameters::reportFailure(const char* text) {
 }
 
 int GetParameters::convertLineEndings(const std::string& filename) {
+    if (restoreLeftoverBackup(filename, kBackup, systemFileSteps())) {
+        traceMessage(kTraceLog, "control file restored from", kBackup);
+    }
     UniqueFile in = openFile(filename.c_str(), "rb");
     if (!in) {
         reportFailure("Unable to open kiv.control");
@@ -59,9 +64,9 @@ int GetParameters::convertLineEndings(const std::string& filename) {
     bool copied = out && copyConverted(in.get(), out.get());
     in.reset();
     if (out && std::fclose(out.release()) != 0) copied = false;
-    // Only a complete copy replaces the original, and in one step: the control
-    // file is never lost or left half written.
-    if (!copied || !MoveFileExA(kRepairedCopy, filename.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    // Only a complete copy replaces the original, and the control file is never
+    // lost or left half written.
+    if (!copied || !replaceFile(kRepairedCopy, filename, kBackup, systemFileSteps())) {
         std::remove(kRepairedCopy);
         reportFailure("Unable to convert line endings for kiv.control");
         return 0;

@@ -13,8 +13,9 @@ public:
     // defaults and traces the accepted versions. 1 on success, 0 after a report.
     int getParameters(ControlParameters& parameters, std::string& controlFilename);
 
-    // Rewrites the file with carriage-return-line-feed line ends. The original is
-    // replaced in one step only after a complete copy, and is kept on any failure.
+    // Rewrites the file with carriage-return-line-feed line ends. Only a complete
+    // copy replaces the original, which is kept on any failure; where that takes
+    // several steps, an interrupted replacement is put right at the next start.
     int convertLineEndings(const std::string& filename);
 
     int parseParameters(ControlParameters& parameters, const std::string& filename);

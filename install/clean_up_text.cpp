@@ -32,9 +32,9 @@ std::string readBackPropertiesLine(const std::string& line) {
 
 bool manifestName(const std::string& line, std::string& name) {
     if (line.compare(0, 6, "Name: ") != 0) return false;
-    name = line.substr(6);
-    std::string::size_type end = name.find_last_not_of(" \r\n");
-    name.erase(end == std::string::npos ? 0 : end + 1);
+    std::string::size_type end = line.find_last_not_of(" \r\n");
+    if (end == std::string::npos || end < 6) return false;
+    name = line.substr(6, end - 5);
     return true;
 }
 

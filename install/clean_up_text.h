@@ -8,7 +8,8 @@
 std::string readBackPropertiesLine(const std::string& line);
 
 // The file a manifest line names: the rest of a line that begins with "Name: ",
-// without trailing blanks and line ends. False for any other line.
+// without trailing blanks and line ends. False for any other line, and for one
+// that names nothing.
 bool manifestName(const std::string& line, std::string& name);
 
 // True when a relative name stays inside the directory it is taken from: not

@@ -73,7 +73,9 @@ public:
     void cleanUpLogFiles();
     int isDirWriteProtected(const std::string& directory);
     void _cleanUpLogFiles(const std::string& target);
-    int removeDirAndSubdirs(const std::string& directory);
+    // Its lines go to `traceLog`, by default the current directory's jinstall.log
+    // named in full: the removal changes the current directory.
+    int removeDirAndSubdirs(const std::string& directory, const std::string& traceLog = std::string());
 
     // The fields every step shares.
     int isWindowsNT = 0;

@@ -2,7 +2,9 @@
 // that a JVM starts at all and to learn its version: writes java.version as the
 // first line of jvmGood.txt in that directory, or in the current directory when
 // the argument is missing or the directory cannot be written.
-// Kept to java.lang and java.io so that even very old JVMs can load it.
+// Built as class-file format 45.3 and kept to what Java 1.1 has (java.lang and
+// java.io, String concatenation through StringBuffer), so that every JVM from
+// the 1.1 runtimes on loads it.
 import java.io.File;
 import java.io.FileOutputStream;
 import java.io.IOException;

@@ -10,7 +10,7 @@ extern std::string waitInstallFilename;  // <current dir>\__kivinstall.sem
 extern std::string showDialogFilename;   // <current dir>\__kivshow.sem
 extern std::atomic<HWND> hDlgMain;
 extern int postedQuit;
-// Set by the worker as its very last act; the main thread waits for it when the
-// install semaphore file could not be created (a read-only directory).
+// Set by the worker as its very last act; the main thread's waits end on it,
+// whatever became of the install semaphore file.
 extern std::atomic<bool> workerFinished;
 extern HINSTANCE hInst;

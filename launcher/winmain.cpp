@@ -86,13 +86,18 @@ void runWait(HWND mainWindow, WPARAM& exitCode, Done done) {
     KillTimer(mainWindow, kTimerId);
 }
 
-void runWaits(HWND mainWindow, WPARAM& exitCode, bool installSemaphoreMade) {
+void runWaits(HWND mainWindow, WPARAM& exitCode, bool installSemaphoreMade, bool showSemaphoreMade) {
     // Without its semaphore file (a read-only directory) the worker's own end is
     // awaited, or the process would end under a worker that has yet to report.
+    // That end also counts when the file stays: a stale read-only one (an
+    // installation copied from a CD) can be neither made nor removed.
     auto installGone = [installSemaphoreMade] {
-        return !fileExists(waitInstallFilename) && (installSemaphoreMade || workerFinished);
+        return workerFinished || (installSemaphoreMade && !fileExists(waitInstallFilename));
     };
-    runWait(mainWindow, exitCode, [&] { return installGone() || !fileExists(showDialogFilename); });
+    // Likewise the dialog's file: one that could not be made counts as gone.
+    runWait(mainWindow, exitCode, [&] {
+        return installGone() || !showSemaphoreMade || !fileExists(showDialogFilename);
+    });
 
     int lingered = 0;
     runWait(mainWindow, exitCode, [&] {
@@ -148,10 +153,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     // once would otherwise remove them before they were written, and the last
     // wait would never end.
     bool installSemaphoreMade = createSemaphoreFile(waitInstallFilename) != 0;
-    createSemaphoreFile(showDialogFilename);
+    bool showSemaphoreMade = createSemaphoreFile(showDialogFilename) != 0;
     WPARAM exitCode = 0;
     if (startWorker(commandLine)) {
-        runWaits(mainWindow, exitCode, installSemaphoreMade);
+        runWaits(mainWindow, exitCode, installSemaphoreMade, showSemaphoreMade);
     } else {
         std::remove(showDialogFilename.c_str());
         std::remove(waitInstallFilename.c_str());

@@ -7,7 +7,7 @@ set -euo pipefail
 # cannot run 32-bit programs; fonts-wine gives windows their decoration font.
 need=(g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686 wine wine32:i386
       wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev fonts-wine
-      xvfb cmake make googletest default-jdk-headless imagemagick x11-apps
+      xvfb cmake make googletest default-jdk-headless ecj imagemagick x11-apps
       x11-utils xauth python3 clang libclang-rt-14-dev)
 
 missing=()

@@ -17,14 +17,15 @@ std::size_t countOf(const std::string& text, char c) {
 void checkManifest(const std::string& line) {
     std::string name = "stale";
     const bool named = manifestName(line, name);
-    FUZZ_CHECK(named == startsWith(line, "Name: "));
+    const bool namesSomething = line.find_first_not_of(" \r\n", 6) != std::string::npos;
+    FUZZ_CHECK(named == (startsWith(line, "Name: ") && namesSomething));
     if (!named) {
         FUZZ_CHECK(name == "stale");
         return;
     }
     FUZZ_CHECK(startsWith(line.substr(6), name));
     FUZZ_CHECK(line.find_first_not_of(" \r\n", 6 + name.size()) == std::string::npos);
-    if (!name.empty()) FUZZ_CHECK(std::string(" \r\n").find(name.back()) == std::string::npos);
+    FUZZ_CHECK(!name.empty() && std::string(" \r\n").find(name.back()) == std::string::npos);
 }
 
 void checkNames(const std::string& name) {

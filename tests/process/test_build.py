@@ -11,6 +11,56 @@ from winebed import PRODUCT_LAUNCHER as LAUNCHER
 # COM libraries into every run.
 SYSTEM_DLLS = {'KERNEL32.dll', 'USER32.dll', 'GDI32.dll', 'ADVAPI32.dll', 'msvcrt.dll'}
 
+# Every function the launcher may import: each is implemented by Windows 95, 98, Me and
+# NT 4.0 alike. Wine implements everything, so only this list can tell. Sources: the Win32
+# API reference of the time, whose requirements name Windows 95 and Windows NT 3.1 or 3.5
+# for each of these, and its page "Windows 95 General Limitations" (MSDN Library, 1998):
+# apart from a few text and message-box functions, 95 has the wide-character (W) functions
+# only as stubs that fail. For msvcrt.dll: the functions of its first release (Visual C++
+# 4.2), which is also the copy Windows NT 4.0 carries, as mingw-w64 lists them in
+# mingw-w64-crt/lib-common/msvcrt.def.in.
+WINDOWS_95_AND_NT4 = {
+    'KERNEL32.dll': '''FreeLibrary GetCommandLineA GetFileAttributesA GetFullPathNameA GetLastError
+        GetModuleHandleA GetProcAddress GetShortPathNameA GetStartupInfoA GetSystemDirectoryA
+        GetVersion LoadLibraryA MulDiv''',
+    'USER32.dll': '''CreateDialogParamA CreateWindowExA DefWindowProcA DestroyWindow DispatchMessageA
+        GetDC GetDlgItem GetMessageA GetParent GetSystemMetrics GetWindowRect IsDialogMessageA
+        KillTimer LoadCursorA LoadIconA MessageBoxA PostMessageA PostQuitMessage RegisterClassA
+        ReleaseDC SetDlgItemTextA SetFocus SetTimer SetWindowPos ShowWindow TranslateMessage''',
+    'GDI32.dll': 'CreateFontIndirectA DeleteObject GetDeviceCaps GetStockObject SelectObject',
+    'ADVAPI32.dll': 'RegCloseKey RegCreateKeyExA RegEnumKeyExA RegOpenKeyExA RegQueryValueExA RegSetValueExA',
+    'msvcrt.dll': '''__p__acmdln __set_app_type _access _beginthread _chdir _cwait _endthread _errno
+        _filelengthi64 _fileno _findclose _findfirst _findnext _fullpath _getcwd _iob _mkdir _onexit
+        _putenv _rmdir _spawnv _stat _stricmp _vsnprintf abort exit fclose feof ferror fflush fgetc
+        fgetpos fgets fopen fputs fread free fseek fsetpos ftell fwrite getenv localtime malloc
+        memchr memcmp memmove realloc remove rename setlocale setvbuf strchr strlen time vfprintf''',
+}
+
+# Imported although Windows 95, 98 and Me have them only as stubs: the code falls back at
+# run time, and the functions of the fallback must be imported too.
+FALLBACKS = {
+    # Fails with ERROR_CALL_NOT_IMPLEMENTED (Microsoft KB Q129532): kiv.control is then
+    # replaced in steps, through the backup name __kivold.control.
+    'MoveFileExA': {'rename', 'remove'},
+    # Returns no module: the mingw-w64 runtime, which asks it for msvcrt.dll to find
+    # _vscprintf, then measures a formatted text with its own loop over _vsnprintf.
+    'GetModuleHandleW': {'_vsnprintf'},
+}
+
+
+def imported_functions():
+    """{DLL name: set of function names} from launcher.exe's import table."""
+    headers = subprocess.run(['i686-w64-mingw32-objdump', '-p', LAUNCHER], check=True,
+                             capture_output=True, text=True).stdout
+    imports, functions = {}, None
+    for line in headers.splitlines():
+        named = re.match(r'\tDLL Name: (\S+)', line)
+        if named:
+            functions = imports.setdefault(named.group(1), set())
+        elif functions is not None and re.match(r'\t[0-9a-f]+\t\s*\d+\s+\S+$', line):
+            functions.add(line.split()[-1])
+    return imports
+
 
 class Build(unittest.TestCase):
     def test_launcher_imports_only_system_dlls(self):
@@ -20,6 +70,16 @@ class Build(unittest.TestCase):
         self.assertTrue(imports, 'no import table found')
         self.assertLessEqual(imports, SYSTEM_DLLS)
         self.assertIn('Subsystem\t\t00000002', headers)  # GUI, no console window
+
+    def test_launcher_imports_only_functions_windows_95_to_me_and_nt4_implement(self):
+        imports = imported_functions()
+        unchecked = {'%s %s' % (dll, name) for dll, names in imports.items() for name in names
+                     if name not in WINDOWS_95_AND_NT4.get(dll, '').split() and name not in FALLBACKS}
+        self.assertEqual(unchecked, set(), 'check these against 95/98/Me and NT 4.0, then list them')
+        imported = set().union(*imports.values())
+        for name, fallback in FALLBACKS.items():
+            if name in imported:
+                self.assertEqual(fallback - imported, set(), name + ' is imported without its fallback')
 
     def test_launcher_needs_no_pseudo_relocations(self):
         # The launcher has its own entry, and nothing would apply them.

@@ -123,6 +123,19 @@ class TemporaryJvm(unittest.TestCase):
             self.assertTrue(os.path.exists(bed.drive_c('tempjvm', 'lib', 'rt.jar')))
             self.assertIn(b'Warning: Unable to delete C:\\tempjvm', log_lines(bed, 'jinstall.log'))
 
+    def test_a_directory_link_in_the_tree_is_not_followed(self):
+        with WineBed() as bed:
+            folder = bed.drive_c('users', 'documents')
+            os.makedirs(folder)
+            with open(os.path.join(folder, 'letter.txt'), 'w') as f:
+                f.write('mine')
+            os.makedirs(bed.drive_c('tempjvm', 'lib'))
+            os.symlink(folder, bed.drive_c('tempjvm', 'lib', 'documents'))
+            self.run_with_temp_dir(bed, 'C:/tempjvm')
+            self.assertTrue(os.path.exists(os.path.join(folder, 'letter.txt')))
+            self.assertIn(b'link neither followed nor removed: C:\\tempjvm\\lib\\documents',
+                          log_lines(bed, 'jinstall.log'))
+
     def test_never_removes_the_installation_directory_or_a_drive_root(self):
         with WineBed() as bed:
             install_dir = bed.windows_path(bed.install_dir).replace('\\', '/')

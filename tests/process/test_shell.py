@@ -85,6 +85,15 @@ class Windows(unittest.TestCase):
             self.assertLess(time.monotonic() - removed, 1.0)
             bed.finish()
 
+    def test_stale_read_only_semaphore_files_do_not_keep_the_process_alive(self):
+        # As left in an installation copied from a CD: neither made nor removed.
+        with WineBed() as bed:
+            for name in SEMAPHORES:
+                bed.write(name, 'ok\r\n')
+                os.chmod(bed.path(name), 0o444)
+            run = bed.run('', program=SCRIPTED_LAUNCHER, timeout=30)
+            self.assertIsNotNone(run.exit_code)
+
     def test_a_worker_that_ends_at_once_leaves_no_semaphore_and_the_process_ends(self):
         with WineBed() as bed:
             run = bed.run('')
