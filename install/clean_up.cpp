@@ -187,18 +187,19 @@ void Install::_cleanUpLogFiles(const std::string& target) {
     } while (_findnext(find.get(), &entry) == 0);
 }
 
-int Install::removeDirAndSubdirs(const std::string& directory, const std::string& traceLogGiven) {
-    std::string traceLog = traceLogGiven.empty() ? fullPath(kTraceLog) : traceLogGiven;
-    traceMessage(traceLog.c_str(), "removing all files and subdirs from", directory);
+int Install::removeDirAndSubdirs(const std::string& directory, const std::string& linkLogGiven) {
+    traceMessage(kTraceLog, "removing all files and subdirs from", directory);
     if (!isRemovableTree(directory)) {
-        traceMessage(traceLog.c_str(), "refusing to remove", directory);
+        traceMessage(kTraceLog, "refusing to remove", directory);
         return 0;
     }
+    // Named in full: the inner calls run with the tree's folders as current directory.
+    std::string linkLog = linkLogGiven.empty() ? fullPath(kTraceLog) : linkLogGiven;
     // A junction or directory link is never entered: what it points to is someone
     // else's. Removed, it goes as itself (on NT its target stays untouched).
     if (isReparsePoint(directory)) {
         if (_rmdir(directory.c_str()) == 0) return 1;
-        traceMessage(traceLog.c_str(), "link neither followed nor removed:", directory);
+        traceMessage(linkLog.c_str(), "link neither followed nor removed:", directory);
         return 0;
     }
     std::string current = getCurrentDir();
@@ -215,7 +216,7 @@ int Install::removeDirAndSubdirs(const std::string& directory, const std::string
             if (name == "." || name == "..") continue;
             std::string path = directory + "\\" + name;
             if (entry.attrib & _A_SUBDIR) {
-                result = removeDirAndSubdirs(path, traceLog);
+                result = removeDirAndSubdirs(path, linkLog);
                 _chdir(directory.c_str());  // the inner call went back to its own start
                 if (!result) break;
                 continue;

@@ -73,9 +73,10 @@ public:
     void cleanUpLogFiles();
     int isDirWriteProtected(const std::string& directory);
     void _cleanUpLogFiles(const std::string& target);
-    // Its lines go to `traceLog`, by default the current directory's jinstall.log
-    // named in full: the removal changes the current directory.
-    int removeDirAndSubdirs(const std::string& directory, const std::string& traceLog = std::string());
+    // A link that can be neither followed nor removed is traced to `linkLog`, by
+    // default the current directory's jinstall.log named in full: the removal
+    // changes the current directory.
+    int removeDirAndSubdirs(const std::string& directory, const std::string& linkLog = std::string());
 
     // The fields every step shares.
     int isWindowsNT = 0;

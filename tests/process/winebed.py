@@ -230,7 +230,8 @@ class WineBed:
         args = ['reg', 'add', key, '/f', '/t', kind, '/d', value]
         args[3:3] = ['/ve'] if name is None else ['/v', name]
         result = self.wine(*args)
-        assert result.returncode == 0, result.stderr
+        assert result.returncode == 0, 'reg add %s exited with %d: %r %r' % (
+            key, result.returncode, result.stdout, result.stderr)
 
     def tool(self, *args, timeout=60):
         out = self.wine(os.path.join(TOOLS_DIR, 'boxwatch.exe'), *args, timeout=timeout)
