@@ -1,6 +1,6 @@
 #include "install/clean_up_text.h"
 
-#include "locale/language_match.h"
+#include "util/text.h"
 
 namespace {
 
@@ -32,9 +32,7 @@ std::string readBackPropertiesLine(const std::string& line) {
 
 bool manifestName(const std::string& line, std::string& name) {
     if (line.compare(0, 6, "Name: ") != 0) return false;
-    name = line.substr(6);
-    std::string::size_type end = name.find_last_not_of(" \r\n");
-    name.erase(end == std::string::npos ? 0 : end + 1);
+    name = trimLineEnd(line.substr(6));
     return true;
 }
 

@@ -7,8 +7,8 @@
 #include "jvm/setup/install_jvm.h"
 #include "launcher/shell_state.h"
 #include "security/security.h"
-#include "locale/language_match.h"
 #include "util/file_utils.h"
+#include "util/text.h"
 #include "util/unique_file.h"
 #include "util/version.h"
 

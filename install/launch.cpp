@@ -6,7 +6,9 @@
 #include "jvm/find/version_text.h"
 #include "launcher/shell_state.h"
 #include "util/file_utils.h"
+#include "util/quoting.h"
 #include "util/spawn.h"
+#include "util/text.h"
 
 namespace {
 
@@ -60,7 +62,7 @@ int Install::runInstaller(const std::string& jvmPathIn, const std::string& jvmEx
                           const std::string& checkGuiRunningCommand, const std::string& passThrough,
                           int quietSwitch, int silentSwitch) {
     WizardCommand command;
-    command.executableName = executableFileName(jvmPathIn);
+    command.executableName = fileNameOf(jvmPathIn);
     command.extraParameters = jvmExtraParameters;
     command.classpathSwitch = jvmClasspathSwitch;
     command.classPath = classPath;

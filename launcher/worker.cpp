@@ -9,6 +9,7 @@
 #include "launcher/command_line.h"
 #include "launcher/shell_state.h"
 #include "util/file_utils.h"
+#include "util/text.h"
 #include "util/unique_file.h"
 
 namespace {
@@ -38,5 +39,5 @@ std::string getStartDir() {
     if (!file) return std::string();
     std::vector<char> line(kStartDirLineLimit + 1, '\0');
     if (std::fgets(line.data(), kStartDirLineLimit + 1, file.get()) == nullptr) return std::string();
-    return trimStartDir(line.data());
+    return trimLineEnd(line.data());
 }

@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "locale/language.h"
-#include "locale/language_match.h"
+#include "util/text.h"
 #include "util/win_handles.h"
 
 namespace {

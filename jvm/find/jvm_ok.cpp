@@ -4,9 +4,10 @@
 #include <vector>
 
 #include "jvm/find/version_text.h"
-#include "launcher/command_line.h"
 #include "util/file_utils.h"
+#include "util/quoting.h"
 #include "util/spawn.h"
+#include "util/text.h"
 #include "util/unique_file.h"
 
 namespace {
@@ -16,11 +17,6 @@ const char kTraceLog[] = "jinstall.log";
 const char kTestClass[] = "TestJvm.class";
 const char kVersionFile[] = "jvmGood.txt";
 const int kLinePiece = 998;
-
-std::string fileNameOf(const std::string& path) {
-    std::string::size_type slash = path.rfind('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -45,9 +41,9 @@ int JvmOk::jvmCorrectVersion(const std::string& required, const std::string& min
         tryPath(required, minimum, maximum, home + "\\bin\\" + jvmCommandName, jvmCommandName, jvmPath)) {
         return 1;
     }
-    // 1.1 runtimes were jre.exe; later ones of the same installation are java.exe.
-    if (jvmCommandName.compare(0, 3, "jre") == 0) {
-        jvmCommandName = fileExists("jinstall.sem") ? "javaw.exe" : "java.exe";
+    std::string alternative = javaNameInsteadOf(jvmCommandName);
+    if (!alternative.empty()) {
+        jvmCommandName = alternative;
         if (tryPath(required, minimum, maximum, home + "\\" + jvmCommandName, jvmCommandName, jvmPath) ||
             tryPath(required, minimum, maximum, home + "\\bin\\" + jvmCommandName, jvmCommandName,
                     jvmPath)) {
@@ -77,7 +73,7 @@ int JvmOk::testVersion(const std::string& required, const std::string& minimum,
     traceMessage(kTraceLog, "testing ", executablePath);
     std::remove(kVersionFile);
     // The test class's one argument: a directory with a blank must arrive whole.
-    std::string directory = quoteArgumentIfBlank(getCurrentDir());
+    std::string directory = quoteIfBlank(getCurrentDir());
     removeClasspathVariable();
     SpawnResult run = spawnAndWait(executablePath,
                                    {fileNameOf(executablePath), "-cp", ".", "TestJvm", directory});
@@ -121,4 +117,9 @@ int JvmOk::verifyVersion(const std::string& required, const std::string& minimum
     bool accepted = versionAcceptable(version, required, minimum, maximum);
     traceMessage(kTraceLog, "found jvm version:", version);
     return accepted ? 1 : 0;
+}
+
+std::string javaNameInsteadOf(const std::string& jvmCommandName) {
+    if (!beginsWith(jvmCommandName, "jre")) return std::string();
+    return fileExists("jinstall.sem") ? "javaw.exe" : "java.exe";
 }

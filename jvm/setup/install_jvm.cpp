@@ -14,6 +14,7 @@
 #include "jvm/find/find_jvm.h"
 #include "jvm/find/jvm_ok.h"
 #include "util/file_utils.h"
+#include "util/quoting.h"
 #include "util/version.h"
 
 namespace {
@@ -88,7 +89,7 @@ int InstallJvm::getJvmInstallerCommand(const std::string& installerFilename, std
     }
     int result = fileExists(command);
     if (!result) traceMessage(kTraceLog, "Compressed JVM does *not* exist: ", command);
-    if (command.find(' ') != std::string::npos) command = "\"" + command + "\"";
+    command = quoteProgramIfBlank(command);
     return result;
 }
 

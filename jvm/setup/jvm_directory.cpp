@@ -5,8 +5,8 @@
 #include "jvm/find/jvm_ok.h"
 #include "jvm/setup/install_jvm.h"
 #include "jvm/setup/variable_dir.h"
-#include "locale/language_match.h"
 #include "util/file_utils.h"
+#include "util/text.h"
 #include "util/version.h"
 
 namespace {
@@ -24,14 +24,10 @@ std::string joinPath(const std::string& parent, const std::string& name) {
     return parent + "\\" + name;
 }
 
-bool startsWith(const std::string& text, const char* prefix) {
-    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
-}
-
 // The Windows scheme keeps the vendors' own registry names under JavaSoft.
 bool isJavaSoftName(const std::string& jvmName) {
-    return startsWith(jvmName, "JRE") || startsWith(jvmName, "JDK") ||
-           startsWith(jvmName, "Java Plug-in");
+    return beginsWith(jvmName, "JRE") || beginsWith(jvmName, "JDK") ||
+           beginsWith(jvmName, "Java Plug-in");
 }
 
 struct Bounds {
