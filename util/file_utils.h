@@ -32,9 +32,10 @@ void logSystemChange(const std::string& line);
 // directory), or the path unchanged when the system cannot resolve it.
 std::string fullPath(const std::string& path);
 
-// Reads one line of at most size-1 characters like fgets, and drops whatever
-// is left of a longer line, so its tail is never taken as a line of its own.
-bool readLineDroppingRest(std::FILE* file, char* buffer, int size);
+// The directory from which the installation was started: the first line of
+// startdir.txt (at most 4999 characters) without the blanks and line ends that
+// end it. Empty when the file is missing or cannot be read, or holds nothing else.
+std::string getStartDir();
 
 // Writes "ok" and a line end. Returns 1, or 0 when the file cannot be created.
 int createSemaphoreFile(const std::string& path);

@@ -5,6 +5,7 @@
 
 #include "jvm/find/version_text.h"
 #include "util/file_utils.h"
+#include "util/line_reader.h"
 #include "util/quoting.h"
 #include "util/spawn.h"
 #include "util/text.h"
@@ -101,10 +102,11 @@ int JvmOk::checkVersion(const std::string& filename, const std::string& required
         traceMessage(kTraceLog, "Unable to verify version", filename);
         return 0;
     }
-    char piece[kLinePiece + 1] = "";
-    if (std::fgets(piece, sizeof piece, file.get()) == nullptr) piece[0] = '\0';
+    // Only the first line counts: the rest of the file stays unread.
+    std::string line;
+    if (!readLine(file.get(), kLinePiece, LongLine::kPieces, line)) line.clear();
     file.reset();
-    return testLine(piece, required, minimum, maximum);
+    return testLine(line, required, minimum, maximum);
 }
 
 int JvmOk::testLine(const std::string& line, const std::string& required, const std::string& minimum,
