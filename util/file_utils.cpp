@@ -55,10 +55,9 @@ const char* getPathPtr() {
     return nullptr;
 }
 
-int findExistingPathEntry(const char* path, std::string& name, std::string& result) {
-    for (char& c : name) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+int findDirInPath(std::string& name, std::string& result) {
+    lowerAsciiLetters(name);
+    const char* path = getPathPtr();
     if (path == nullptr) return 0;
     // Every entry is examined, however long the search path is.
     std::string entry = findEntryEndingWith(path, name, [](const std::string& candidate) {

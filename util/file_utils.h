@@ -9,10 +9,10 @@ std::string getCurrentDir();
 // The search path from the environment ("path", then "PATH", then "Path"), or null.
 const char* getPathPtr();
 
-// The first entry of the search path `path` that ends with `name` and exists.
-// `name` is lower-cased in place first. 1 with the entry in `result`, else 0
-// (also for a null path).
-int findExistingPathEntry(const char* path, std::string& name, std::string& result);
+// The first entry of the search path (getPathPtr) that ends with `name` and
+// exists, in lower case. `name` is lower-cased in place first. 1 with the
+// entry in `result`, else 0 with `result` as it was (also without a path).
+int findDirInPath(std::string& name, std::string& result);
 
 // Existence test only: says nothing about permissions.
 int fileExists(const std::string& path);
