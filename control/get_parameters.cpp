@@ -13,8 +13,6 @@
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const char kRepairedCopy[] = "__kiv.control";
 const int kLinePiece = 998;
 const std::size_t kChunk = 65536;
@@ -97,7 +95,7 @@ int GetParameters::parseParameters(ControlParameters& parameters, const std::str
 
 int GetParameters::verifyParameters(ControlParameters& parameters) {
     // The console program only for a log that was there before this run began.
-    bool console = fileExists("jinstall.log") && !fileExists("jinstall.sem");
+    bool console = fileExists(kTraceLog) && !fileExists("jinstall.sem");
     applyDefaults(parameters, console);
     return 1;
 }

@@ -13,8 +13,6 @@
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const char kFallbackPage[] = "installapp2.html";
 
 using FindExecutableFunction = HINSTANCE(WINAPI*)(const char* file, const char* directory,

@@ -18,7 +18,6 @@
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const char kManifest[] = "META-INF\\MANIFEST.MF";
 const int kManifestLineLimit = 999;
 const int kPropertiesLineLimit = 998;
@@ -129,7 +128,7 @@ void Install::cleanUpJvmDir() {
 }
 
 void Install::cleanUpErrorsLog() {
-    if (fileSize("errors.log") == 0) std::remove("errors.log");
+    if (fileSize(kErrorsLog) == 0) std::remove(kErrorsLog);
 }
 
 void Install::cleanUpLogFiles() {
@@ -169,7 +168,7 @@ void Install::_cleanUpLogFiles(const std::string& target) {
         if (name.find("kivpand.log") != std::string::npos && fileSize(name.c_str()) == 0) continue;
         std::string copy = target + "\\" + name;
         appendFile(name, copy);
-        if (_stricmp(name.c_str(), "errors.log") == 0 && !fileExists(copy)) {
+        if (_stricmp(name.c_str(), kErrorsLog) == 0 && !fileExists(copy)) {
             showError(hDlgMain, "Unable to save errors.log\r\rTry installing from a non-write protected drive.");
         }
     } while (_findnext(find.get(), &entry) == 0);

@@ -10,8 +10,6 @@
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
-
 void createEmptyFile(const char* name) {
     UniqueFile file = openFile(name, "at");
 }

@@ -17,8 +17,6 @@ const char kOtherCauses[] =
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const char kWizardNotStarted[] =
     "Unable to start the install wizard.\r\rIs there a \"java\" command in the path that doesn't "
     "start the JRE?\r\rIf there is, remove it and try the installer again.";

@@ -14,8 +14,6 @@
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
-
 bool searchDisabled(const std::string& searchForJvm) {
     std::string lower = searchForJvm;
     lowerAsciiLetters(lower);

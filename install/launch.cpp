@@ -12,8 +12,6 @@
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const char kWizardSemaphore[] = "__kivwizard.sem";
 
 }  // namespace

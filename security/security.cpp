@@ -14,7 +14,6 @@
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const char kJavaHome[] = "${java.home}";
 const char kUserHome[] = "${user.home}";
 const char kNoLoginName[] = "unable to find login name in registry";

@@ -13,8 +13,6 @@
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const char kTestClass[] = "TestJvm.class";
 const char kVersionFile[] = "jvmGood.txt";
 const int kLinePiece = 998;

@@ -17,7 +17,6 @@ const char kPluginKey[] = "SOFTWARE\\JavaSoft\\Java Plug-in";
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const unsigned kValueLimit = 5000;
 const DWORD kNameLimit = 5000;
 

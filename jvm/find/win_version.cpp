@@ -22,7 +22,7 @@ int WinVersion::winNT() {
     if (isWinNTVersion(version)) {
         ntFlag_ = 1;
     } else if ((version & 0xFF) <= 3) {
-        traceMessage("jinstall.log", "Bad version of windows");
+        traceMessage(kTraceLog, "Bad version of windows");
     }
     ++queryCount_;
     return ntFlag_;

@@ -15,8 +15,6 @@
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const unsigned kValueLimit = 5000;
 
 // The console program's windowed twin, or the reverse.

@@ -19,7 +19,6 @@
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const unsigned kPathLimit = 5000;
 
 std::string pathApi(DWORD (WINAPI *api)(LPCSTR, LPSTR, DWORD), const std::string& path) {
@@ -189,8 +188,8 @@ int InstallJvm::extractJvm(const std::string& jvmSelfExtractor, const std::strin
     traceMessage(kTraceLog, "installing jvm in", jvmDirectory);
     std::string saved = getCurrentDir();
     traceMessage(kTraceLog, "current directory", saved);
-    std::string traceLog = saved + "\\jinstall.log";
-    exec.setErrorsFilename(saved + "\\errors.log");
+    std::string traceLog = saved + "\\" + kTraceLog;
+    exec.setErrorsFilename(saved + "\\" + kErrorsLog);
     exec.setTraceFilename(traceLog);
 
     std::string command;

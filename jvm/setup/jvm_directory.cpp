@@ -11,9 +11,6 @@
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
-
 const char kProgFilesVariable[] = "[$ProgFilesDir]";
 const char kWinDirVariable[] = "[$WinDir]";
 const char kAppDirVariable[] = "[$AppDir]";

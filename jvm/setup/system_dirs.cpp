@@ -10,7 +10,6 @@
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const char kWindowsCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 const char kNtCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 const unsigned kProgramFilesLimit = 5000;
