@@ -68,8 +68,8 @@ int Install::runInstaller(const std::string& jvmPathIn, const std::string& jvmEx
     command.passThrough = passThrough;
     command.quiet = quietSwitch;
     command.silent = silentSwitch;
-    std::vector<std::string> arguments = wizardArguments(command);
-    arguments.reserve(countParameters(loaderJavaCommand, passThrough, quietSwitch, silentSwitch));
+    int slots = countParameters(loaderJavaCommand, passThrough, quietSwitch, silentSwitch);
+    std::vector<std::string> arguments = wizardArguments(command, static_cast<std::size_t>(slots));
 
     if (classPath.find("install.jar") != std::string::npos && !fileExists("install.jar")) {
         logAndTraceMessage(kErrorsLog, kTraceLog, "install.jar does not exist.");

@@ -21,8 +21,9 @@ std::vector<std::string> splitWords(const std::string& text) {
     }
 }
 
-std::vector<std::string> wizardArguments(const WizardCommand& command) {
+std::vector<std::string> wizardArguments(const WizardCommand& command, std::size_t slots) {
     std::vector<std::string> arguments;
+    arguments.reserve(slots);
     arguments.push_back(command.executableName);
     if (!command.extraParameters.empty()) {
         for (const std::string& word : splitWords(command.extraParameters)) arguments.push_back(word);

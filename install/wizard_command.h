@@ -24,8 +24,9 @@ struct WizardCommand {
 };
 
 // The argument vector: name, extra words, switch, class path, command words,
-// then "-q" (or "-s") and the pass-through argument when there is one.
-std::vector<std::string> wizardArguments(const WizardCommand& command);
+// then "-q" (or "-s") and the pass-through argument when there is one. Room
+// for `slots` arguments is made before the first goes in.
+std::vector<std::string> wizardArguments(const WizardCommand& command, std::size_t slots = 0);
 
 // The arguments joined by blanks for the trace, quoted as the wizard receives them.
 std::string argsString(const std::vector<std::string>& arguments);
