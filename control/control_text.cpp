@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "locale/language_match.h"
+#include "util/text.h"
 
 bool keyLineValue(const std::string& line, const char* key, std::string& value) {
     std::size_t length = std::strlen(key);
@@ -15,6 +15,12 @@ bool isFlagTrue(const std::string& value) {
     std::string lower = value;
     lowerAsciiLetters(lower);
     return lower == "true" || lower == "yes";
+}
+
+bool isPluginMode(const std::string& jvmName) {
+    std::string lower = jvmName;
+    lowerAsciiLetters(lower);
+    return lower == "java plug-in";
 }
 
 std::string convertLineEndingsText(const std::string& content) {

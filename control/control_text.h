@@ -13,6 +13,10 @@ bool keyLineValue(const std::string& line, const char* key, std::string& value);
 // "true" or "yes", in any letter case.
 bool isFlagTrue(const std::string& value);
 
+// A jvmName of "Java Plug-in", in any letter case: the installation runs an
+// applet in the browser, and only the plug-in's registry entries are searched.
+bool isPluginMode(const std::string& jvmName);
+
 // The control file with every carriage return dropped and every line feed
 // written as carriage return and line feed: lone carriage returns join lines.
 std::string convertLineEndingsText(const std::string& content);

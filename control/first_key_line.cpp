@@ -1,8 +1,7 @@
 #include "control/first_key_line.h"
 
-#include <cstdio>
-
 #include "control/control_text.h"
+#include "util/line_reader.h"
 #include "util/unique_file.h"
 
 namespace {
@@ -17,11 +16,8 @@ bool readFirstKeyLine(const char* fallback, const char* key, std::string& value,
     if (!file) file = openFile(fallback, "rt");
     if (!file) return false;
     found = false;
-    char piece[kLinePiece + 1];
-    while (!found && std::fgets(piece, sizeof piece, file.get()) != nullptr) {
-        std::string text(piece);
-        std::string::size_type end = text.find('\n');
-        if (end != std::string::npos) text.erase(end);
+    std::string text;
+    while (!found && readLine(file.get(), kLinePiece, LongLine::kPieces, text)) {
         if (keyLineValue(text, key, value)) {
             found = true;
             if (line) *line = text;

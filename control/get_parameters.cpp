@@ -8,16 +8,15 @@
 
 #include "control/control_text.h"
 #include "util/file_utils.h"
+#include "util/line_reader.h"
 #include "util/replace_file.h"
 #include "util/unique_file.h"
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const char kRepairedCopy[] = "__kiv.control";
 const char kBackup[] = "__kivold.control";  // the original, while it is replaced in steps
-const int kLinePiece = 998;  // a longer line is read as several lines
+const int kLinePiece = 998;
 const std::size_t kChunk = 65536;
 
 // Copies `in` to `out` with repaired line ends; false on any failed read or write.
@@ -82,11 +81,8 @@ int GetParameters::parseParameters(ControlParameters& parameters, const std::str
         showError(window_, "Unable to open control file");
         return 0;
     }
-    char piece[kLinePiece + 1];
-    while (std::fgets(piece, sizeof piece, file.get()) != nullptr) {
-        std::string line(piece);  // a NUL byte ends the line's text
-        std::string::size_type end = line.find('\n');
-        if (end != std::string::npos) line.erase(end);
+    std::string line;
+    while (readLine(file.get(), kLinePiece, LongLine::kPieces, line)) {
         const ControlKey* key = nullptr;
         if (!storeKeyLine(line, parameters, &key)) continue;
         std::string& value = parameters.*(key->field);
@@ -104,7 +100,7 @@ int GetParameters::parseParameters(ControlParameters& parameters, const std::str
 
 int GetParameters::verifyParameters(ControlParameters& parameters) {
     // The console program only for a log that was there before this run began.
-    bool console = fileExists("jinstall.log") && !fileExists("jinstall.sem");
+    bool console = fileExists(kTraceLog) && !fileExists("jinstall.sem");
     applyDefaults(parameters, console);
     return 1;
 }

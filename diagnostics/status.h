@@ -10,7 +10,8 @@ class Status {
 public:
     Status();
 
-    // Progress reports: the status dialog's text is fixed at start-up, so they show nothing.
+    // Progress reports: the status dialog's text is fixed at start-up, so they show nothing,
+    // and nothing asks for the maximum percentage that setMaxPercentage keeps.
     void showStatus(const std::string& text, int step);
     void showStatus(const std::string& text);
     void showStatus(int step);

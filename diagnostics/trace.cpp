@@ -3,6 +3,9 @@
 #include "diagnostics/log_text.h"
 #include "util/file_utils.h"
 
+const char kErrorsLog[] = "errors.log";
+const char kTraceLog[] = "jinstall.log";
+
 void Trace::traceMessage(const char* traceFile, const std::string& message) {
     if (fileExists(traceFile)) logMessage(traceFile, message);
 }

@@ -3,20 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "util/quoting.h"
 #include "util/spawn.h"
 
 namespace {
 
 const char kDebugLog[] = "jdebug.log";
-
-// The runtime looks the program up by this name literally, so the quotes that
-// keep a path with blanks whole on the child's command line must not be in it.
-std::string programPath(const std::string& formattedCommand) {
-    std::string::size_type length = formattedCommand.size();
-    if (length >= 2 && formattedCommand[0] == '"' && formattedCommand[length - 1] == '"')
-        return formattedCommand.substr(1, length - 2);
-    return formattedCommand;
-}
 
 }  // namespace
 
@@ -27,8 +19,7 @@ int ExecCommand::execCommand(const std::string& command) {
 }
 
 int ExecCommand::formatCommand(const std::string& command, std::string& result) {
-    result = command;
-    if (command.find(' ') != std::string::npos && command[0] != '"') result = "\"" + command + "\"";
+    result = quoteProgramIfBlank(command);
     traceMessage(kDebugLog, "formattedCommand", result);
     return 1;
 }
@@ -39,7 +30,9 @@ int ExecCommand::_execCommand(const std::string& formattedCommand) {
 
 int ExecCommand::invokeWinCommand(const std::string& formattedCommand) {
     traceMessage(traceFilename_.c_str(), "about to execute command:", formattedCommand);
-    SpawnResult spawned = spawnAndWait(programPath(formattedCommand), {formattedCommand});
+    // The runtime looks the program up by its path literally: the quotes that keep
+    // it whole on the child's command line must not be in it.
+    SpawnResult spawned = spawnAndWait(unquoteProgram(formattedCommand), {formattedCommand});
     if (!spawned.started) reportExecError(formattedCommand, -1, spawned.error);
     return spawned.started ? 1 : 0;
 }

@@ -22,6 +22,6 @@ public:
     void reportExecError(const std::string& command, int spawnResult, int error);
 
 private:
-    std::string traceFilename_ = "jinstall.log";
-    std::string errorsFilename_ = "errors.log";
+    std::string traceFilename_ = kTraceLog;
+    std::string errorsFilename_ = kErrorsLog;
 };

@@ -4,16 +4,15 @@
 #include <cstdio>
 
 #include "install/install.h"
-#include "install/wizard_command.h"
 #include "launcher/shell_state.h"
 #include "util/file_utils.h"
+#include "util/quoting.h"
 #include "util/spawn.h"
+#include "util/text.h"
 #include "util/win_handles.h"
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const char kFallbackPage[] = "installapp2.html";
 
 using FindExecutableFunction = HINSTANCE(WINAPI*)(const char* file, const char* directory,
@@ -60,7 +59,7 @@ int Install::launchApplet(const std::string& appletUrl) {
     showMessage("Please exit your browser now to complete the configuration for this installation.\n\n"
                 "Make sure you are connected to the Internet until the installation finishes.");
     // Exactly two arguments: a URL with a blank must still arrive as one.
-    SpawnResult run = spawnAndWait(browser, {executableFileName(browser), quoteIfBlankAndUnquoted(appletUrl)});
+    SpawnResult run = spawnAndWait(browser, {fileNameOf(browser), quoteIfBlankAndUnquoted(appletUrl)});
     if (!run.started) {
         logAndTraceMessage(kErrorsLog, kTraceLog, "Unable to find browser. Start browser and go to URL: ",
                            appletUrl);

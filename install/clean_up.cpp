@@ -11,17 +11,17 @@
 #include "install/clean_up_text.h"
 #include "install/install.h"
 #include "jvm/setup/install_jvm.h"
-#include "launcher/command_line.h"
 #include "launcher/shell_state.h"
 #include "util/file_utils.h"
+#include "util/line_reader.h"
 #include "util/reparse_point.h"
 #include "util/unique_file.h"
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const char kManifest[] = "META-INF\\MANIFEST.MF";
-const int kLinePiece = 998;
+const int kManifestLineLimit = 999;
+const int kPropertiesLineLimit = 998;
 
 long long fileSize(const char* name) {
     UniqueFile file = openFile(name, "rb");
@@ -58,10 +58,9 @@ void Install::cleanUp(int result) {
 void Install::cleanUpManifest(int result) {
     if (fileExists(kManifest)) {
         if (UniqueFile manifest = openFile(kManifest, "rt")) {
-            char piece[kLinePiece + 2];
-            std::string name;
-            while (readLineDroppingRest(manifest.get(), piece, sizeof piece)) {
-                if (!manifestName(piece, name)) continue;
+            std::string line, name;
+            while (readLine(manifest.get(), kManifestLineLimit, LongLine::kRestDropped, line)) {
+                if (!manifestName(line, name)) continue;
                 // The wizard's archive may name only its own files, never one outside this directory.
                 if (!staysInside(name)) {
                     traceMessage(kTraceLog, "manifest entry outside the installation ignored:", name);
@@ -89,12 +88,9 @@ void Install::cleanUpJvmDir() {
     UniqueFile file = openFile("native.properties", "rt");
     if (!file) return;
     TempJvm jvm;
-    char piece[kLinePiece + 1];
+    std::string line;
     // The tail of an over-long line is dropped: it must never name a directory to remove.
-    while (readLineDroppingRest(file.get(), piece, sizeof piece)) {
-        std::string line = piece;
-        std::string::size_type end = line.find('\n');
-        if (end != std::string::npos) line.erase(end);
+    while (readLine(file.get(), kPropertiesLineLimit, LongLine::kRestDropped, line)) {
         line = readBackPropertiesLine(line);
         std::string value;
         if (keyLineValue(line, "nativeJvmHomeDir", value)) {
@@ -133,19 +129,11 @@ void Install::cleanUpJvmDir() {
 }
 
 void Install::cleanUpErrorsLog() {
-    if (fileSize("errors.log") == 0) std::remove("errors.log");
+    if (fileSize(kErrorsLog) == 0) std::remove(kErrorsLog);
 }
 
 void Install::cleanUpLogFiles() {
-    if (!fileExists("startdir.txt")) return;
-    std::string startDir;
-    if (UniqueFile file = openFile("startdir.txt", "rt")) {
-        char line[5000] = "";
-        if (std::fgets(line, sizeof line, file.get()) == nullptr) line[0] = '\0';
-        startDir = line;
-        std::string::size_type end = startDir.find_last_not_of(" \r\n");
-        startDir.erase(end == std::string::npos ? std::min<std::size_t>(1, startDir.size()) : end + 1);
-    }
+    std::string startDir = getStartDir();
     std::string current = getCurrentDir();
     if (!fileExists(startDir) || _stricmp(startDir.c_str(), current.c_str()) == 0) return;
     std::string target = startDir;
@@ -181,7 +169,7 @@ void Install::_cleanUpLogFiles(const std::string& target) {
         if (name.find("kivpand.log") != std::string::npos && fileSize(name.c_str()) == 0) continue;
         std::string copy = target + "\\" + name;
         appendFile(name, copy);
-        if (_stricmp(name.c_str(), "errors.log") == 0 && !fileExists(copy)) {
+        if (_stricmp(name.c_str(), kErrorsLog) == 0 && !fileExists(copy)) {
             showError(hDlgMain, "Unable to save errors.log\r\rTry installing from a non-write protected drive.");
         }
     } while (_findnext(find.get(), &entry) == 0);

@@ -1,6 +1,6 @@
 #include "install/clean_up_text.h"
 
-#include "locale/language_match.h"
+#include "util/text.h"
 
 namespace {
 
@@ -32,9 +32,9 @@ std::string readBackPropertiesLine(const std::string& line) {
 
 bool manifestName(const std::string& line, std::string& name) {
     if (line.compare(0, 6, "Name: ") != 0) return false;
-    std::string::size_type end = line.find_last_not_of(" \r\n");
-    if (end == std::string::npos || end < 6) return false;
-    name = line.substr(6, end - 5);
+    std::string rest = trimLineEnd(line.substr(6));
+    if (rest.empty()) return false;
+    name = rest;
     return true;
 }
 

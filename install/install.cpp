@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "control/control_text.h"
 #include "control/get_parameters.h"
 #include "launcher/shell_state.h"
-#include "locale/language_match.h"
 
 const char kDiskSpaceHint[] =
     "Are the destination or temporary directories out of disk space?\r\r    See errors.log for other "
@@ -17,17 +17,9 @@ const char kOtherCauses[] =
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const char kWizardNotStarted[] =
     "Unable to start the install wizard.\r\rIs there a \"java\" command in the path that doesn't "
     "start the JRE?\r\rIf there is, remove it and try the installer again.";
-
-bool isPluginMode(const std::string& jvmName) {
-    std::string lower = jvmName;
-    lowerAsciiLetters(lower);
-    return lower == "java plug-in";
-}
 
 }  // namespace
 

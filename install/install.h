@@ -7,7 +7,11 @@
 
 // Runs one installation from start to clean-up: environment, control file,
 // JVM search or installation, security files, the wizard (or the applet page),
-// clean-up. Every failure ends in one error box, shown by install().
+// clean-up. A failed run ends in one error box, shown by install(). Steps that
+// know more than install() can tell show a box of their own first: the control
+// file's reader (a control file it cannot open or repair) and the applet launch
+// (no browser). The clean-up's box for an errors.log it could not save comes
+// after, successful run or not.
 class Install : public Trace {
 public:
     // quiet and silent are the command-line switches; passThrough follows them to

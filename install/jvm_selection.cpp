@@ -7,14 +7,12 @@
 #include "jvm/setup/install_jvm.h"
 #include "launcher/shell_state.h"
 #include "security/security.h"
-#include "locale/language_match.h"
 #include "util/file_utils.h"
+#include "util/text.h"
 #include "util/unique_file.h"
 #include "util/version.h"
 
 namespace {
-
-const char kTraceLog[] = "jinstall.log";
 
 bool searchDisabled(const std::string& searchForJvm) {
     std::string lower = searchForJvm;

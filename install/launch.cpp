@@ -6,12 +6,12 @@
 #include "jvm/find/version_text.h"
 #include "launcher/shell_state.h"
 #include "util/file_utils.h"
+#include "util/quoting.h"
 #include "util/spawn.h"
+#include "util/text.h"
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const char kWizardSemaphore[] = "__kivwizard.sem";
 
 }  // namespace
@@ -60,7 +60,7 @@ int Install::runInstaller(const std::string& jvmPathIn, const std::string& jvmEx
                           const std::string& checkGuiRunningCommand, const std::string& passThrough,
                           int quietSwitch, int silentSwitch) {
     WizardCommand command;
-    command.executableName = executableFileName(jvmPathIn);
+    command.executableName = fileNameOf(jvmPathIn);
     command.extraParameters = jvmExtraParameters;
     command.classpathSwitch = jvmClasspathSwitch;
     command.classPath = classPath;
@@ -68,8 +68,8 @@ int Install::runInstaller(const std::string& jvmPathIn, const std::string& jvmEx
     command.passThrough = passThrough;
     command.quiet = quietSwitch;
     command.silent = silentSwitch;
-    std::vector<std::string> arguments = wizardArguments(command);
-    arguments.reserve(countParameters(loaderJavaCommand, passThrough, quietSwitch, silentSwitch));
+    int slots = countParameters(loaderJavaCommand, passThrough, quietSwitch, silentSwitch);
+    std::vector<std::string> arguments = wizardArguments(command, static_cast<std::size_t>(slots));
 
     if (classPath.find("install.jar") != std::string::npos && !fileExists("install.jar")) {
         logAndTraceMessage(kErrorsLog, kTraceLog, "install.jar does not exist.");

@@ -1,14 +1,10 @@
 #include "install/wizard_command.h"
 
-#include "launcher/command_line.h"
-
-std::string executableFileName(const std::string& path) {
-    std::string::size_type slash = path.rfind('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+#include "util/quoting.h"
+#include "util/text.h"
 
 int isOldJvm(const std::string& jvmPath) {
-    return executableFileName(jvmPath).find("java") == std::string::npos ? 1 : 0;
+    return fileNameOf(jvmPath).find("java") == std::string::npos ? 1 : 0;
 }
 
 std::vector<std::string> splitWords(const std::string& text) {
@@ -25,19 +21,9 @@ std::vector<std::string> splitWords(const std::string& text) {
     }
 }
 
-std::string quoteIfBlankAndUnquoted(const std::string& argument) {
-    if (argument.find(' ') == std::string::npos || argument.find('"') != std::string::npos) {
-        return argument;
-    }
-    return quoteWhole(argument);
-}
-
-std::string quoteIfBlank(const std::string& element) {
-    return element.find(' ') == std::string::npos ? element : quoteWhole(element);
-}
-
-std::vector<std::string> wizardArguments(const WizardCommand& command) {
+std::vector<std::string> wizardArguments(const WizardCommand& command, std::size_t slots) {
     std::vector<std::string> arguments;
+    arguments.reserve(slots);
     arguments.push_back(command.executableName);
     if (!command.extraParameters.empty()) {
         for (const std::string& word : splitWords(command.extraParameters)) arguments.push_back(word);

@@ -4,9 +4,6 @@
 
 // The wizard's command line, as plain text functions.
 
-// The part of a path after its last backslash, or the whole path.
-std::string executableFileName(const std::string& path);
-
 // 1.1 runtimes (jre.exe, jrew.exe) need swingall.jar on the class path: their
 // executable's name does not contain "java".
 int isOldJvm(const std::string& jvmPath);
@@ -14,12 +11,6 @@ int isOldJvm(const std::string& jvmPath);
 // Words split at every single blank: two blanks give an empty word, and an
 // empty text gives one empty word.
 std::vector<std::string> splitWords(const std::string& text);
-
-// Enclosed in double quotes when it holds a blank and no double quote already.
-std::string quoteIfBlankAndUnquoted(const std::string& argument);
-
-// Enclosed in double quotes when it holds a blank (class-path elements).
-std::string quoteIfBlank(const std::string& element);
 
 struct WizardCommand {
     std::string executableName;
@@ -33,8 +24,9 @@ struct WizardCommand {
 };
 
 // The argument vector: name, extra words, switch, class path, command words,
-// then "-q" (or "-s") and the pass-through argument when there is one.
-std::vector<std::string> wizardArguments(const WizardCommand& command);
+// then "-q" (or "-s") and the pass-through argument when there is one. Room
+// for `slots` arguments is made before the first goes in.
+std::vector<std::string> wizardArguments(const WizardCommand& command, std::size_t slots = 0);
 
 // The arguments joined by blanks for the trace, quoted as the wizard receives them.
 std::string argsString(const std::vector<std::string>& arguments);

@@ -77,21 +77,3 @@ bool isQuietCommandLine(const std::string& commandLine) {
     }
     return false;
 }
-
-std::string trimStartDir(const std::string& line) {
-    std::string::size_type end = line.find_last_not_of(" \r\n");
-    return end == std::string::npos ? std::string() : line.substr(0, end + 1);
-}
-
-std::string quoteWhole(const std::string& argument) {
-    // Backslashes before the closing quote are doubled, or the runtime's argument
-    // parsing would read the last one as an escaped quote.
-    std::string::size_type end = argument.find_last_not_of('\\');
-    std::string::size_type trailing = argument.size() - (end == std::string::npos ? 0 : end + 1);
-    return "\"" + argument + std::string(trailing, '\\') + "\"";
-}
-
-std::string quoteArgumentIfBlank(const std::string& argument) {
-    if (argument.find(' ') == std::string::npos) return argument;
-    return quoteWhole(argument);
-}

@@ -24,14 +24,3 @@ char* commandTail(char* processCommandLine);
 
 // The status dialog's test: true when a word other than the last contains "-q" or "-s".
 bool isQuietCommandLine(const std::string& commandLine);
-
-// The first line of startdir.txt without the blanks and line ends that end it.
-std::string trimStartDir(const std::string& line);
-
-// An argument for _spawnv, which joins arguments with blanks and does not quote:
-// one holding a blank is enclosed in double quotes so it arrives whole.
-std::string quoteArgumentIfBlank(const std::string& argument);
-
-// The argument in double quotes, with any backslashes that end it doubled so
-// that the closing quote stays a quote for the program that parses it.
-std::string quoteWhole(const std::string& argument);

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "launcher/command_line.h"
+#include "util/quoting.h"
 
 void handOverToCleanup(const std::string& currentDir, const std::string& startDir) {
     if (startDir.empty() || _stricmp(startDir.c_str(), currentDir.c_str()) == 0) {
@@ -14,7 +14,7 @@ void handOverToCleanup(const std::string& currentDir, const std::string& startDi
         return;
     }
     // _spawnv does not quote: a directory with a blank would arrive as two arguments.
-    std::string directory = quoteArgumentIfBlank(currentDir);
+    std::string directory = quoteIfBlank(currentDir);
     const char* const arguments[] = {"__cleanup.exe", directory.c_str(), nullptr};
     _spawnv(_P_NOWAIT, "__cleanup.exe", arguments);
 }

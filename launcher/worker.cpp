@@ -4,18 +4,10 @@
 
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 #include "launcher/command_line.h"
 #include "launcher/shell_state.h"
 #include "util/file_utils.h"
-#include "util/unique_file.h"
-
-namespace {
-
-const int kStartDirLineLimit = 4999;
-
-}  // namespace
 
 void __cdecl startMainThread(void* argument) {
     CommandLine commandLine;
@@ -30,13 +22,4 @@ void __cdecl startMainThread(void* argument) {
     std::remove(waitInstallFilename.c_str());
     workerFinished = true;
     _endthread();
-}
-
-std::string getStartDir() {
-    if (!fileExists("startdir.txt")) return std::string();
-    UniqueFile file = openFile("startdir.txt", "rt");
-    if (!file) return std::string();
-    std::vector<char> line(kStartDirLineLimit + 1, '\0');
-    if (std::fgets(line.data(), kStartDirLineLimit + 1, file.get()) == nullptr) return std::string();
-    return trimStartDir(line.data());
 }

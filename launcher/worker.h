@@ -7,7 +7,3 @@ void __cdecl startMainThread(void* commandLine);
 
 // Runs one installation; returns its result, 1 for success and 0 for failure.
 int startProgram(int quiet, int silent, const std::string& passThrough);
-
-// The directory from which the installation was started: the first line of
-// startdir.txt without trailing blanks and line ends, or empty.
-std::string getStartDir();

@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "locale/language.h"
-#include "locale/language_match.h"
+#include "util/text.h"
 #include "util/win_handles.h"
 
 namespace {
@@ -11,8 +11,9 @@ bool isJapanese(std::string language) {
     return language == "japanese";
 }
 
-// Creates a 16-point Shift-JIS font on the window's device context and selects
-// it and the previous font back again, as the dialog has always done.
+// Creates a 16-point Shift-JIS font on the window's device context, selects it
+// and selects the previous font back. The window keeps drawing with its own
+// font, which is enough: the Japanese texts are in English words.
 void prepareJapaneseFont(HWND window) {
     WindowDC dc(window);
     if (!dc) return;

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "util/text.h"
+
 namespace {
 
 struct SynonymGroup {
@@ -38,10 +40,6 @@ const SynonymGroup kGroups[] = {
       "ingleses"}},
 };
 
-bool beginsWith(const std::string& text, const char* prefix) {
-    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
-}
-
 bool groupMatches(const SynonymGroup& group, const std::string& text) {
     if (text.find(group.group.name) != std::string::npos) return true;
     for (const char* prefix : group.prefixes) {
@@ -51,12 +49,6 @@ bool groupMatches(const SynonymGroup& group, const std::string& text) {
 }
 
 }  // namespace
-
-void lowerAsciiLetters(std::string& text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-}
 
 const LanguageGroup* matchLanguageText(std::string& text) {
     lowerAsciiLetters(text);

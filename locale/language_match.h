@@ -8,9 +8,6 @@ struct LanguageGroup {
     const char* logTag;  // "French found"
 };
 
-// Lower-cases the letters A to Z of `text` in place (other bytes stay as they are).
-void lowerAsciiLetters(std::string& text);
-
 // Lower-cases `text` in place and returns the first language group whose own
 // name occurs anywhere in it or one of whose synonyms begins it; null if none.
 const LanguageGroup* matchLanguageText(std::string& text);

@@ -4,23 +4,22 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <vector>
 
 #include "jvm/find/win_version.h"
 #include "security/security_text.h"
 #include "util/file_utils.h"
+#include "util/line_reader.h"
 #include "util/registry.h"
 #include "util/unique_file.h"
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const char kJavaHome[] = "${java.home}";
 const char kUserHome[] = "${user.home}";
 const char kNoLoginName[] = "unable to find login name in registry";
 const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
 const unsigned kLoginNameLimit = 5000;
-const int kLinePiece = 2000;
+const int kLineLimit = 1999;  // 2000 bytes with the terminator
 
 bool contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
@@ -164,14 +163,11 @@ int Security::getIdentityIdFilename(const std::string& javaHomeDir, const std::s
     if (!fileExists(path)) return 0;
     UniqueFile file = openFile(path.c_str(), "rt");
     if (!file) return 0;
-    std::vector<char> piece(kLinePiece, '\0');
-    std::string value;
+    std::string line, value;
     bool found = false;
-    bool lineStart = true;  // the rest of an over-long line is no line of its own
-    while (!found && std::fgets(piece.data(), kLinePiece, file.get()) != nullptr) {
-        std::string text(piece.data());
-        found = lineStart && identityDatabasePath(text, javaHomeDir, homeDirectory, value);
-        lineStart = !text.empty() && text.back() == '\n';
+    // The rest of an over-long line is no line of its own.
+    while (!found && readLine(file.get(), kLineLimit, LongLine::kRestDropped, line)) {
+        found = identityDatabasePath(line, javaHomeDir, homeDirectory, value);
     }
     file.reset();
     if (!found) return 0;

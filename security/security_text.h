@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "util/text.h"
+
 // Backups are numbered .001 to .999; the highest number a name can take.
 const int kLastBackupNumber = 999;
 
@@ -77,9 +79,7 @@ inline bool identityDatabasePath(const std::string& line, const std::string& jav
     static const char kKey[] = "identity.database=";
     const std::string::size_type keyLength = sizeof kKey - 1;
     if (line.compare(0, keyLength, kKey) != 0) return false;
-    std::string value = line.substr(keyLength);
-    std::string::size_type end = value.find_last_not_of("\r\n ");
-    value.erase(end == std::string::npos ? 0 : end + 1);
+    std::string value = trimLineEnd(line.substr(keyLength));
     if (value.empty()) return false;
     replaceAll(value, "${java.home}", javaHome);
     replaceAll(value, "${user.home}", userHome);
@@ -107,9 +107,7 @@ inline bool liesDirectlyInUserHome(const std::string& target) {
     splitAtLastSlash(target, directory, fileName);
     if (fileName.empty() || directory.size() != sizeof kUserHome - 1) return false;
     for (std::size_t i = 0; i < directory.size(); ++i) {
-        char c = directory[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != kUserHome[i]) return false;
+        if (lowerAscii(directory[i]) != kUserHome[i]) return false;
     }
     return true;
 }

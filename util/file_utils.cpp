@@ -6,15 +6,17 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "util/copy_stream.h"
+#include "util/line_reader.h"
 #include "util/path_search.h"
+#include "util/text.h"
 #include "util/unique_file.h"
 
 namespace {
 
 const int kCurrentDirLimit = 5000;
+const int kStartDirLineLimit = 4999;
 
 int copyOrAppend(const std::string& source, const std::string& target, const char* targetMode,
                  bool removeTargetOnFailure) {
@@ -53,10 +55,9 @@ const char* getPathPtr() {
     return nullptr;
 }
 
-int findExistingPathEntry(const char* path, std::string& name, std::string& result) {
-    for (char& c : name) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+int findDirInPath(std::string& name, std::string& result) {
+    lowerAsciiLetters(name);
+    const char* path = getPathPtr();
     if (path == nullptr) return 0;
     // Every entry is examined, however long the search path is.
     std::string entry = findEntryEndingWith(path, name, [](const std::string& candidate) {
@@ -97,14 +98,12 @@ std::string fullPath(const std::string& path) {
     return _fullpath(buffer, path.c_str(), sizeof buffer) ? std::string(buffer) : path;
 }
 
-bool readLineDroppingRest(std::FILE* file, char* buffer, int size) {
-    if (std::fgets(buffer, size, file) == nullptr) return false;
-    if (std::strchr(buffer, '\n') == nullptr) {
-        int c;
-        while ((c = std::fgetc(file)) != EOF && c != '\n') {
-        }
-    }
-    return true;
+std::string getStartDir() {
+    if (!fileExists("startdir.txt")) return std::string();
+    UniqueFile file = openFile("startdir.txt", "rt");
+    std::string line;
+    if (!file || !readLine(file.get(), kStartDirLineLimit, LongLine::kPieces, line)) return std::string();
+    return trimLineEnd(line);
 }
 
 int createSemaphoreFile(const std::string& path) {

@@ -9,10 +9,10 @@ std::string getCurrentDir();
 // The search path from the environment ("path", then "PATH", then "Path"), or null.
 const char* getPathPtr();
 
-// The first entry of the search path `path` that ends with `name` and exists.
-// `name` is lower-cased in place first. 1 with the entry in `result`, else 0
-// (also for a null path).
-int findExistingPathEntry(const char* path, std::string& name, std::string& result);
+// The first entry of the search path (getPathPtr) that ends with `name` and
+// exists, in lower case. `name` is lower-cased in place first. 1 with the
+// entry in `result`, else 0 with `result` as it was (also without a path).
+int findDirInPath(std::string& name, std::string& result);
 
 // Existence test only: says nothing about permissions.
 int fileExists(const std::string& path);
@@ -32,9 +32,10 @@ void logSystemChange(const std::string& line);
 // directory), or the path unchanged when the system cannot resolve it.
 std::string fullPath(const std::string& path);
 
-// Reads one line of at most size-1 characters like fgets, and drops whatever
-// is left of a longer line, so its tail is never taken as a line of its own.
-bool readLineDroppingRest(std::FILE* file, char* buffer, int size);
+// The directory from which the installation was started: the first line of
+// startdir.txt (at most 4999 characters) without the blanks and line ends that
+// end it. Empty when the file is missing or cannot be read, or holds nothing else.
+std::string getStartDir();
 
 // Writes "ok" and a line end. Returns 1, or 0 when the file cannot be created.
 int createSemaphoreFile(const std::string& path);

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "util/text.h"
+
 // Looks through a semicolon-separated search path, compared in lower case, for
 // the first entry that ends with `name` and holds it nowhere before, and that
 // `exists` accepts. Returns that entry in lower case, or an empty string.
@@ -8,9 +10,7 @@
 template <typename Exists>
 std::string findEntryEndingWith(const std::string& path, const std::string& name, Exists exists) {
     std::string lowerPath = path;
-    for (char& c : lowerPath) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    lowerAsciiLetters(lowerPath);
     std::string::size_type start = 0;
     for (;;) {
         std::string::size_type end = lowerPath.find(';', start);

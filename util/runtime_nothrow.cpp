@@ -1,6 +1,7 @@
 // The launcher is built without exceptions. These replace the C++ runtime's
 // throwing allocation and error helpers, which would otherwise pull in its
-// whole exception and terminate machinery (most of a small program's size).
+// whole exception and terminate machinery, code that a program without
+// exceptions never runs.
 // Running out of memory, or a broken string invariant caught by the library's
 // assertions, ends the process, as an uncaught exception would.
 #include <cstdarg>
@@ -45,10 +46,11 @@ const nothrow_t nothrow{};
 }  // namespace std
 
 // The C++ library turns every printf into the toolchain's own, which carries a
-// floating-point formatter (a sixth of the program). The launcher formats only
-// texts and integers (%s, %c, %d with width and precision), which the system's
-// printf writes alike; it knows no %zu or %lld, so keep to those. The
-// vsnprintf keeps the standard contract: always terminated, full length returned.
+// floating-point formatter that the launcher never uses (its size is in
+// docs/benchmarks.md). The launcher formats only texts and integers (%s, %c, %d
+// with width and precision), which the system's printf writes alike; it knows
+// no %zu or %lld, so keep to those. The vsnprintf keeps the standard contract:
+// always terminated, full length returned.
 extern "C" int __cdecl __ms_vsnprintf(char* buffer, std::size_t size, const char* format, va_list arguments);
 
 extern "C" int __cdecl __mingw_vsnprintf(char* buffer, std::size_t size, const char* format,

@@ -4,13 +4,9 @@
 
 #include "util/unique_handle.h"
 
-struct StdioFileTraits {
-    using Handle = FILE*;
-    static Handle empty() noexcept { return nullptr; }
-    static void close(Handle file) noexcept { std::fclose(file); }
-};
+inline void closeFile(FILE* file) noexcept { std::fclose(file); }
 
-using UniqueFile = UniqueHandle<StdioFileTraits>;
+using UniqueFile = UniqueHandle<NullEmptyTraits<FILE*, closeFile>>;
 
 inline UniqueFile openFile(const char* path, const char* mode) {
     return UniqueFile(std::fopen(path, mode));

@@ -45,3 +45,11 @@ public:
 private:
     Handle handle_;
 };
+
+// The Traits of most handle kinds: null is empty, and one function releases.
+template <typename H, void (*Release)(H) noexcept>
+struct NullEmptyTraits {
+    using Handle = H;
+    static Handle empty() noexcept { return nullptr; }
+    static void close(Handle handle) noexcept { Release(handle); }
+};

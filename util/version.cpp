@@ -15,7 +15,9 @@ std::string getJavaHomeDirectory(const std::string& executablePath) {
     std::string::size_type slash = executablePath.rfind('\\');
     if (slash == std::string::npos) return executablePath;
     std::string home = executablePath.substr(0, slash);
-    // The last "bin" anywhere counts, even inside a longer name, as it always has.
+    // The last "bin" counts wherever it stands, even inside a longer name
+    // (C:\binaries\jre\java.exe gives C:): the home the wizard is told in
+    // native.properties is documented to follow this rule.
     std::string::size_type bin = home.rfind("bin");
     if (bin == std::string::npos) return home;
     home.erase(bin);

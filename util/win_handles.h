@@ -4,26 +4,13 @@
 
 #include "util/unique_handle.h"
 
-struct RegKeyTraits {
-    using Handle = HKEY;
-    static Handle empty() noexcept { return nullptr; }
-    static void close(Handle key) noexcept { RegCloseKey(key); }
-};
-using UniqueRegKey = UniqueHandle<RegKeyTraits>;
+inline void closeRegKey(HKEY key) noexcept { RegCloseKey(key); }
+inline void freeModule(HMODULE module) noexcept { FreeLibrary(module); }
+inline void deleteGdiObject(HGDIOBJ object) noexcept { DeleteObject(object); }
 
-struct ModuleTraits {
-    using Handle = HMODULE;
-    static Handle empty() noexcept { return nullptr; }
-    static void close(Handle module) noexcept { FreeLibrary(module); }
-};
-using UniqueModule = UniqueHandle<ModuleTraits>;
-
-struct GdiObjectTraits {
-    using Handle = HGDIOBJ;
-    static Handle empty() noexcept { return nullptr; }
-    static void close(Handle object) noexcept { DeleteObject(object); }
-};
-using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+using UniqueRegKey = UniqueHandle<NullEmptyTraits<HKEY, closeRegKey>>;
+using UniqueModule = UniqueHandle<NullEmptyTraits<HMODULE, freeModule>>;
+using UniqueGdiObject = UniqueHandle<NullEmptyTraits<HGDIOBJ, deleteGdiObject>>;
 
 // A device context taken with GetDC must go back to the window it came from.
 class WindowDC {

@@ -1,6 +1,8 @@
-// The clean-up's texts: manifest lines, the names and paths it may delete, and
-// native.properties written and read back.
+// The clean-up's texts: manifest lines and how they are read, the names and
+// paths it may delete, and native.properties written and read back.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "fuzz_input.h"
 #include "install/clean_up_text.h"
@@ -26,6 +28,20 @@ void checkManifest(const std::string& line) {
     FUZZ_CHECK(startsWith(line.substr(6), name));
     FUZZ_CHECK(line.find_first_not_of(" \r\n", 6 + name.size()) == std::string::npos);
     FUZZ_CHECK(!name.empty() && std::string(" \r\n").find(name.back()) == std::string::npos);
+}
+
+// native.properties and the manifest are read with the tail of a long line
+// dropped: each line is the start of one line of the file, never a tail.
+void checkLinesWithRestDropped(const std::string& text) {
+    const std::size_t limit = 8;  // small, so that long lines are common
+    std::vector<std::string> expected;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        expected.push_back(text.substr(start, std::min(end - start, limit)));
+        start = end + 1;
+    }
+    FUZZ_CHECK(readAllLines(text, static_cast<int>(limit), LongLine::kRestDropped) == expected);
 }
 
 void checkNames(const std::string& name) {
@@ -77,6 +93,7 @@ void checkProperties(const std::string& line, const std::string& home, const std
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto parts = splitInput(data, size, 4);
     checkManifest(parts[0]);
+    checkLinesWithRestDropped(parts[0]);
     checkNames(parts[0]);
     checkNames(parts[1]);
     checkPaths(parts[1], parts[2]);

@@ -1,8 +1,11 @@
-// The launcher's command line and the first line of startdir.txt.
+// The launcher's command line, the first line of startdir.txt and the quoting
+// of what the launcher hands to other programs.
 #include <string>
 
 #include "fuzz_input.h"
 #include "launcher/command_line.h"
+#include "util/quoting.h"
+#include "util/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string line = splitInput(data, size, 1)[0];
@@ -18,12 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(tail >= processLine.c_str() && tail <= processLine.c_str() + processLine.size());
     FUZZ_CHECK(*tail == '\0' || static_cast<unsigned char>(*tail) > ' ');
 
-    const std::string trimmed = trimStartDir(line);
+    const std::string trimmed = trimLineEnd(line);
     FUZZ_CHECK(startsWith(line, trimmed));
     FUZZ_CHECK(line.find_first_not_of(" \r\n", trimmed.size()) == std::string::npos);
-    FUZZ_CHECK(trimStartDir(trimmed) == trimmed);
+    FUZZ_CHECK(trimLineEnd(trimmed) == trimmed);
 
-    const std::string quoted = quoteArgumentIfBlank(line);
+    const std::string quoted = quoteIfBlank(line);
     if (line.find(' ') == std::string::npos) {
         FUZZ_CHECK(quoted == line);
     } else {
@@ -31,5 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Inside the quotes only the backslashes that end the argument are doubled.
         FUZZ_CHECK(quoted.compare(1, line.size(), line) == 0 && quoted.back() == '"');
     }
+    if (line.empty() || line[0] != '"') FUZZ_CHECK(unquoteProgram(quoteProgramIfBlank(line)) == line);
     return 0;
 }

@@ -1,5 +1,6 @@
 // The control file: line ends repaired, read line by line into the parameters
-// as the launcher does, backslashes repaired, defaults applied.
+// as the launcher does (with its own line reader), backslashes repaired,
+// defaults applied.
 #include <string>
 #include <vector>
 
@@ -26,15 +27,20 @@ void checkLineEnds(const std::string& original, const std::string& converted) {
     FUZZ_CHECK(convertLineEndingsText(converted) == converted);
 }
 
-// The lines as a text-mode read with fgets gives them: CR LF read as LF, at
-// most kLinePiece bytes at a time, a NUL ending the text.
-std::vector<std::string> readLines(const std::string& converted) {
+// The file as a text-mode stream reads it: CR LF read as LF.
+std::string textModeView(const std::string& converted) {
     std::string text;
     for (std::size_t i = 0; i < converted.size(); ++i) {
         if (!(converted[i] == '\r' && i + 1 < converted.size() && converted[i + 1] == '\n')) {
             text += converted[i];
         }
     }
+    return text;
+}
+
+// The lines as the launcher reads them: at most kLinePiece bytes at a time, a
+// NUL ending the text.
+std::vector<std::string> readLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -96,8 +102,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string converted = convertLineEndingsText(content);
     checkLineEnds(content, converted);
 
+    const std::string text = textModeView(converted);
+    const std::vector<std::string> lines = readLines(text);
+    // The launcher's own reader gives the same pieces.
+    FUZZ_CHECK(readAllLines(text, static_cast<int>(kLinePiece), LongLine::kPieces) == lines);
+
     ControlParameters parameters;
-    for (const std::string& line : readLines(converted)) {
+    for (const std::string& line : lines) {
         std::string value;
         if (keyLineValue(line, "jvmName", value)) {
             FUZZ_CHECK(value.size() + 8 == line.size() || (value.empty() && line.size() == 7));

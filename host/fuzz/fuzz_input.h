@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "util/line_reader.h"
+
 #define FUZZ_CHECK(condition)                                                      \
     do {                                                                           \
         if (!(condition)) {                                                        \
@@ -31,6 +33,18 @@ inline std::vector<std::string> splitInput(const std::uint8_t* data, std::size_t
         }
     }
     return parts;
+}
+
+// The lines the launcher's line reader gives for `text` read as a stream.
+inline std::vector<std::string> readAllLines(const std::string& text, int limit, LongLine longLine) {
+    std::vector<std::string> lines;
+    if (text.empty()) return lines;  // fmemopen wants at least one byte
+    std::FILE* stream = fmemopen(const_cast<char*>(text.data()), text.size(), "r");
+    FUZZ_CHECK(stream != nullptr);
+    std::string line;
+    while (readLine(stream, limit, longLine, line)) lines.push_back(line);
+    std::fclose(stream);
+    return lines;
 }
 
 inline bool startsWith(const std::string& text, const std::string& prefix) {

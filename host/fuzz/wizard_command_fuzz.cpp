@@ -4,7 +4,8 @@
 
 #include "fuzz_input.h"
 #include "install/wizard_command.h"
-#include "launcher/command_line.h"
+#include "util/quoting.h"
+#include "util/text.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void checkQuoting(const std::string& argument) {
     if (argument.find(' ') == std::string::npos) FUZZ_CHECK(argsString({argument}) == argument);
     const std::string element = quoteIfBlank(argument);
     FUZZ_CHECK(element == argument || element == quoteWhole(argument));
-    const std::string file = executableFileName(argument);
+    const std::string file = fileNameOf(argument);
     FUZZ_CHECK(endsWith(argument, file) && file.find('\\') == std::string::npos);
     FUZZ_CHECK(isOldJvm(argument) == (file.find("java") == std::string::npos ? 1 : 0));
 }

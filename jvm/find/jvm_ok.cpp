@@ -4,23 +4,18 @@
 #include <vector>
 
 #include "jvm/find/version_text.h"
-#include "launcher/command_line.h"
 #include "util/file_utils.h"
+#include "util/line_reader.h"
+#include "util/quoting.h"
 #include "util/spawn.h"
+#include "util/text.h"
 #include "util/unique_file.h"
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const char kTestClass[] = "TestJvm.class";
 const char kVersionFile[] = "jvmGood.txt";
 const int kLinePiece = 998;
-
-std::string fileNameOf(const std::string& path) {
-    std::string::size_type slash = path.rfind('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -45,9 +40,9 @@ int JvmOk::jvmCorrectVersion(const std::string& required, const std::string& min
         tryPath(required, minimum, maximum, home + "\\bin\\" + jvmCommandName, jvmCommandName, jvmPath)) {
         return 1;
     }
-    // 1.1 runtimes were jre.exe; later ones of the same installation are java.exe.
-    if (jvmCommandName.compare(0, 3, "jre") == 0) {
-        jvmCommandName = fileExists("jinstall.sem") ? "javaw.exe" : "java.exe";
+    std::string alternative = javaNameInsteadOf(jvmCommandName);
+    if (!alternative.empty()) {
+        jvmCommandName = alternative;
         if (tryPath(required, minimum, maximum, home + "\\" + jvmCommandName, jvmCommandName, jvmPath) ||
             tryPath(required, minimum, maximum, home + "\\bin\\" + jvmCommandName, jvmCommandName,
                     jvmPath)) {
@@ -77,7 +72,7 @@ int JvmOk::testVersion(const std::string& required, const std::string& minimum,
     traceMessage(kTraceLog, "testing ", executablePath);
     std::remove(kVersionFile);
     // The test class's one argument: a directory with a blank must arrive whole.
-    std::string directory = quoteArgumentIfBlank(getCurrentDir());
+    std::string directory = quoteIfBlank(getCurrentDir());
     removeClasspathVariable();
     SpawnResult run = spawnAndWait(executablePath,
                                    {fileNameOf(executablePath), "-cp", ".", "TestJvm", directory});
@@ -105,10 +100,11 @@ int JvmOk::checkVersion(const std::string& filename, const std::string& required
         traceMessage(kTraceLog, "Unable to verify version", filename);
         return 0;
     }
-    char piece[kLinePiece + 1] = "";
-    if (std::fgets(piece, sizeof piece, file.get()) == nullptr) piece[0] = '\0';
+    // Only the first line counts: the rest of the file stays unread.
+    std::string line;
+    if (!readLine(file.get(), kLinePiece, LongLine::kPieces, line)) line.clear();
     file.reset();
-    return testLine(piece, required, minimum, maximum);
+    return testLine(line, required, minimum, maximum);
 }
 
 int JvmOk::testLine(const std::string& line, const std::string& required, const std::string& minimum,
@@ -121,4 +117,9 @@ int JvmOk::verifyVersion(const std::string& required, const std::string& minimum
     bool accepted = versionAcceptable(version, required, minimum, maximum);
     traceMessage(kTraceLog, "found jvm version:", version);
     return accepted ? 1 : 0;
+}
+
+std::string javaNameInsteadOf(const std::string& jvmCommandName) {
+    if (!beginsWith(jvmCommandName, "jre")) return std::string();
+    return fileExists("jinstall.sem") ? "javaw.exe" : "java.exe";
 }

@@ -39,3 +39,9 @@ private:
 
     WindowHandle window_ = nullptr;
 };
+
+// The name looked for when a "jre" name is not found. 1.1 runtimes were
+// jre.exe and jrew.exe; later ones of the same installation are java.exe, or
+// the windowed javaw.exe when the launcher made the trace log itself
+// (jinstall.sem). Empty for any other name.
+std::string javaNameInsteadOf(const std::string& jvmCommandName);

@@ -5,8 +5,8 @@
 
 #include <vector>
 
+#include "control/control_text.h"
 #include "jvm/find/jvm_ok.h"
-#include "locale/language_match.h"
 #include "util/registry.h"
 #include "util/version.h"
 #include "util/win_handles.h"
@@ -17,15 +17,8 @@ const char kPluginKey[] = "SOFTWARE\\JavaSoft\\Java Plug-in";
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const unsigned kValueLimit = 5000;
 const DWORD kNameLimit = 5000;
-
-bool isPluginMode(const std::string& jvmName) {
-    std::string lower = jvmName;
-    lowerAsciiLetters(lower);
-    return lower == "java plug-in";
-}
 
 }  // namespace
 

@@ -1,10 +1,8 @@
 #include "jvm/find/version_text.h"
 
-namespace {
+#include "util/text.h"
 
-char lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+namespace {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -24,8 +22,8 @@ std::string extractVersion(const std::string& line) {
 int compareCut(const std::string& version, const std::string& bound) {
     std::string cut = version.size() > bound.size() ? version.substr(0, bound.size()) : version;
     for (std::string::size_type i = 0; i < cut.size() && i < bound.size(); ++i) {
-        unsigned char a = static_cast<unsigned char>(lower(cut[i]));
-        unsigned char b = static_cast<unsigned char>(lower(bound[i]));
+        unsigned char a = static_cast<unsigned char>(lowerAscii(cut[i]));
+        unsigned char b = static_cast<unsigned char>(lowerAscii(bound[i]));
         if (a != b) return a < b ? -1 : 1;
     }
     if (cut.size() == bound.size()) return 0;

@@ -10,15 +10,19 @@ unsigned long systemVersion() {
 
 }  // namespace
 
+int isWinNTVersion(unsigned long version) {
+    return (version & 0x80000000UL) == 0 ? 1 : 0;
+}
+
 WinVersion::WinVersion() : query_(systemVersion) {}
 
 int WinVersion::winNT() {
     if (queryCount_ > 0) return ntFlag_;
     unsigned long version = query_();
-    if ((version & 0x80000000UL) == 0) {
+    if (isWinNTVersion(version)) {
         ntFlag_ = 1;
     } else if ((version & 0xFF) <= 3) {
-        traceMessage("jinstall.log", "Bad version of windows");
+        traceMessage(kTraceLog, "Bad version of windows");
     }
     ++queryCount_;
     return ntFlag_;

@@ -1,6 +1,10 @@
 #pragma once
 #include "diagnostics/trace.h"
 
+// 1 for a version number (as GetVersion gives it) of the Windows NT family,
+// whose highest bit is clear; 0 for Windows 9x.
+int isWinNTVersion(unsigned long version);
+
 // Tells the Windows NT family from Windows 9x. The system is asked once per object.
 class WinVersion : public Trace {
 public:

@@ -3,25 +3,19 @@
 #include <windows.h>
 #include <string.h>
 
-
 #include "control/control_text.h"
 #include "control/first_key_line.h"
+#include "jvm/find/jvm_ok.h"
 #include "jvm/find/jvm_win.h"
 #include "jvm/setup/install_jvm.h"
-#include "locale/language_match.h"
 #include "util/file_utils.h"
 #include "util/registry.h"
+#include "util/text.h"
 #include "util/version.h"
 
 namespace {
 
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 const unsigned kValueLimit = 5000;
-
-bool beginsWith(const std::string& text, const char* prefix) {
-    return text.compare(0, strlen(prefix), prefix) == 0;
-}
 
 // The console program's windowed twin, or the reverse.
 std::string otherVariant(const std::string& mainPart, const std::string& executableName) {
@@ -49,8 +43,8 @@ int InstallJvm::configureJvm(const std::string& jvmVersion, const std::string& j
     showStatus(1);
     traceMessage(kTraceLog, "about to configure jvm", jvmVersion);
     if (windowsDir.empty()) windowsDir = windowsDirectory;
-    std::string alternative = fileExists("jinstall.sem") ? "javaw.exe" : "java.exe";
-    bool jreName = beginsWith(jvmCommandName, "jre");
+    std::string alternative = javaNameInsteadOf(jvmCommandName);
+    bool jreName = !alternative.empty();
 
     std::string executableName;
     if (fileExists(jvmDirectory + "\\" + jvmCommandName)) {

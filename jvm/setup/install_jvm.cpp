@@ -14,11 +14,11 @@
 #include "jvm/find/find_jvm.h"
 #include "jvm/find/jvm_ok.h"
 #include "util/file_utils.h"
+#include "util/quoting.h"
 #include "util/version.h"
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const unsigned kPathLimit = 5000;
 
 std::string pathApi(DWORD (WINAPI *api)(LPCSTR, LPSTR, DWORD), const std::string& path) {
@@ -88,7 +88,7 @@ int InstallJvm::getJvmInstallerCommand(const std::string& installerFilename, std
     }
     int result = fileExists(command);
     if (!result) traceMessage(kTraceLog, "Compressed JVM does *not* exist: ", command);
-    if (command.find(' ') != std::string::npos) command = "\"" + command + "\"";
+    command = quoteProgramIfBlank(command);
     return result;
 }
 
@@ -188,8 +188,8 @@ int InstallJvm::extractJvm(const std::string& jvmSelfExtractor, const std::strin
     traceMessage(kTraceLog, "installing jvm in", jvmDirectory);
     std::string saved = getCurrentDir();
     traceMessage(kTraceLog, "current directory", saved);
-    std::string traceLog = saved + "\\jinstall.log";
-    exec.setErrorsFilename(saved + "\\errors.log");
+    std::string traceLog = saved + "\\" + kTraceLog;
+    exec.setErrorsFilename(saved + "\\" + kErrorsLog);
     exec.setTraceFilename(traceLog);
 
     std::string command;

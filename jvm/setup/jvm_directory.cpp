@@ -5,14 +5,11 @@
 #include "jvm/find/jvm_ok.h"
 #include "jvm/setup/install_jvm.h"
 #include "jvm/setup/variable_dir.h"
-#include "locale/language_match.h"
 #include "util/file_utils.h"
+#include "util/text.h"
 #include "util/version.h"
 
 namespace {
-
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
 
 const char kProgFilesVariable[] = "[$ProgFilesDir]";
 const char kWinDirVariable[] = "[$WinDir]";
@@ -24,14 +21,10 @@ std::string joinPath(const std::string& parent, const std::string& name) {
     return parent + "\\" + name;
 }
 
-bool startsWith(const std::string& text, const char* prefix) {
-    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
-}
-
 // The Windows scheme keeps the vendors' own registry names under JavaSoft.
 bool isJavaSoftName(const std::string& jvmName) {
-    return startsWith(jvmName, "JRE") || startsWith(jvmName, "JDK") ||
-           startsWith(jvmName, "Java Plug-in");
+    return beginsWith(jvmName, "JRE") || beginsWith(jvmName, "JDK") ||
+           beginsWith(jvmName, "Java Plug-in");
 }
 
 struct Bounds {

@@ -11,7 +11,6 @@
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const unsigned kValueLimit = 5000;
 
 // Tried in this order when a key is opened or created for writing; the

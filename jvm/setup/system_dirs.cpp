@@ -1,49 +1,23 @@
 // The Program Files and Windows directories, where a carried JVM is placed.
 #include <windows.h>
 
-#include <cstdlib>
-
+#include "jvm/find/win_version.h"
 #include "jvm/setup/install_jvm.h"
 #include "util/file_utils.h"
 #include "util/registry.h"
 #include "util/win_handles.h"
+#include "util/windows_directory.h"
 
 namespace {
 
-const char kTraceLog[] = "jinstall.log";
 const char kWindowsCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 const char kNtCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 const unsigned kProgramFilesLimit = 5000;
-const unsigned kWindowsDirLimit = 260;  // the system's path limit
-
-struct WindowsDirSource {
-    const char* key;
-    const char* value;
-};
-
-const WindowsDirSource kNtSources[] = {
-    {kNtCurrentVersion, "SystemRoot"},
-    {kNtCurrentVersion, "PathName"},
-    {kNtCurrentVersion, "WinDir"},
-    {"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\SETUP", "WinDir"},
-};
-const WindowsDirSource kBothFamiliesSource = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SETUP",
-                                              "WinDir"};
-
-bool readWindowsDir(const WindowsDirSource& source, std::string& result) {
-    std::string value;
-    if (!readRegistryText(HKEY_LOCAL_MACHINE, source.key, source.value, kWindowsDirLimit, value)) {
-        return false;
-    }
-    if (value.empty()) return false;
-    result = value;
-    return true;
-}
 
 }  // namespace
 
 int InstallJvm::isWinNT() {
-    return (GetVersion() & 0x80000000UL) == 0 ? 1 : 0;
+    return isWinNTVersion(GetVersion());
 }
 
 int InstallJvm::getProgramFilesDirectory(std::string& result) {
@@ -71,27 +45,9 @@ int InstallJvm::getProgramFilesDirectory(std::string& result) {
 }
 
 int InstallJvm::getWindowsDirectory(std::string& result) {
-    result.clear();
-    int nt = isWinNT();
-    if (nt) {
-        for (const WindowsDirSource& source : kNtSources) {
-            if (readWindowsDir(source, result)) return 1;
-        }
-    }
-    if (readWindowsDir(kBothFamiliesSource, result)) return 1;
-
-    std::string name = nt ? "winnt" : "windows";
-    if (isDirInPath(name, result)) return 1;
-    const char* fixed = nt ? "c:\\winnt" : "c:\\windows";
-    if (fileExists(fixed)) {
-        result = fixed;
-        return 1;
-    }
-    result.clear();
-    return 0;
+    return findWindowsDirectory(isWinNT(), NineXKeyOnNt::kAsked, result);
 }
 
 int InstallJvm::isDirInPath(std::string& directoryName, std::string& result) {
-    // This one reads the variable by its lower-case name only.
-    return findExistingPathEntry(std::getenv("path"), directoryName, result);
+    return findDirInPath(directoryName, result);
 }

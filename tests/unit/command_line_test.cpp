@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "util/quoting.h"
+#include "util/text.h"
+
 namespace {
 
 struct ParseCase {
@@ -70,19 +73,22 @@ TEST(CommandTailTest, SkipsTheProgramNameAndTheBlanksAfterIt) {
     EXPECT_EQ(tailOf("launcher.exe \xc9" "ditions"), "\xc9" "ditions");
 }
 
-TEST(TrimStartDirTest, DropsTrailingBlanksAndLineEnds) {
-    EXPECT_EQ(trimStartDir("C:\\dir  \r\n"), "C:\\dir");
-    EXPECT_EQ(trimStartDir("C:\\my dir\n"), "C:\\my dir");
-    EXPECT_EQ(trimStartDir("  \r\n"), "");
-    EXPECT_EQ(trimStartDir(""), "");
+TEST(TrimLineEndTest, DropsTrailingBlanksAndLineEnds) {
+    EXPECT_EQ(trimLineEnd("C:\\dir  \r\n"), "C:\\dir");
+    EXPECT_EQ(trimLineEnd("C:\\my dir\n"), "C:\\my dir");
+    EXPECT_EQ(trimLineEnd("  \r\n"), "");
+    EXPECT_EQ(trimLineEnd(""), "");
 }
 
-TEST(QuoteArgumentIfBlankTest, QuotesOnlyWhenBlankPresent) {
-    EXPECT_EQ(quoteArgumentIfBlank("C:\\a b"), "\"C:\\a b\"");
-    EXPECT_EQ(quoteArgumentIfBlank("C:\\ab"), "C:\\ab");
+TEST(QuoteIfBlankTest, QuotesOnlyWhenBlankPresent) {
+    EXPECT_EQ(quoteIfBlank("C:\\a b"), "\"C:\\a b\"");
+    EXPECT_EQ(quoteIfBlank("C:\\ab"), "C:\\ab");
     // A closing quote after backslashes would be read as an escaped quote.
-    EXPECT_EQ(quoteArgumentIfBlank("C:\\My Dir\\"), "\"C:\\My Dir\\\\\"");
+    EXPECT_EQ(quoteIfBlank("C:\\My Dir\\"), "\"C:\\My Dir\\\\\"");
     EXPECT_EQ(quoteWhole("a\\b"), "\"a\\b\"");
+    // A program's path knows no escapes.
+    EXPECT_EQ(quoteProgramIfBlank("C:\\My Dir\\"), "\"C:\\My Dir\\\"");
+    EXPECT_EQ(unquoteProgram("\"C:\\My Dir\\\""), "C:\\My Dir\\");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "util/text.h"
+
 namespace {
 
 struct MatchCase {

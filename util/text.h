@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+// Text rules the whole launcher shares. Texts are ANSI bytes of whatever code
+// page; only the ASCII letters A to Z have a case here, every other byte stays
+// as it is (the system's case folding would depend on the code page).
+
+inline char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Lower-cases the letters A to Z of `text` in place.
+void lowerAsciiLetters(std::string& text);
+
+bool beginsWith(const std::string& text, const char* prefix);
+
+// The part of a path after its last backslash, or the whole path.
+std::string fileNameOf(const std::string& path);
+
+// The line without the blanks, carriage returns and line feeds that end it; a
+// line holding nothing else becomes empty.
+std::string trimLineEnd(const std::string& line);

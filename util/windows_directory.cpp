@@ -1,0 +1,61 @@
+#include "util/windows_directory.h"
+
+#include <windows.h>
+
+#include "util/file_utils.h"
+#include "util/registry.h"
+
+namespace {
+
+// A value is read whole up to this size; a larger one counts as unreadable.
+const unsigned kValueLimit = 5000;
+
+const char kNtCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+const WindowsDirSource kNtSources[] = {
+    {kNtCurrentVersion, "SystemRoot", "SystemRoot"},
+    {kNtCurrentVersion, "PathName", "PathName"},
+    {kNtCurrentVersion, "WinDir", "WinDir"},
+    {"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\SETUP", "WinDir", "Setup WinDir"},
+};
+const WindowsDirSource kNineXSource = {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SETUP", "WinDir",
+                                       nullptr};
+
+bool readSource(const WindowsDirSource& source, std::string& result) {
+    std::string value;
+    if (!readRegistryText(HKEY_LOCAL_MACHINE, source.key, source.value, kValueLimit, value) ||
+        value.empty()) {
+        return false;
+    }
+    result = value;
+    return true;
+}
+
+const WindowsDirSource* readRegistry(int winNT, NineXKeyOnNt nineXKeyOnNt, std::string& result) {
+    if (winNT) {
+        for (const WindowsDirSource& source : kNtSources) {
+            if (readSource(source, result)) return &source;
+        }
+        if (nineXKeyOnNt == NineXKeyOnNt::kNotAsked) return nullptr;
+    }
+    return readSource(kNineXSource, result) ? &kNineXSource : nullptr;
+}
+
+}  // namespace
+
+int findWindowsDirectory(int winNT, NineXKeyOnNt nineXKeyOnNt, std::string& result,
+                         const WindowsDirSource** source) {
+    result.clear();
+    const WindowsDirSource* found = readRegistry(winNT, nineXKeyOnNt, result);
+    if (source) *source = found;
+    if (found) return 1;
+    std::string name = winNT ? "winnt" : "windows";
+    if (findDirInPath(name, result)) return 1;
+    const char* fixed = winNT ? "c:\\winnt" : "c:\\windows";
+    if (fileExists(fixed)) {
+        result = fixed;
+        return 1;
+    }
+    result.clear();
+    return 0;
+}
