@@ -225,15 +225,15 @@ int InstallJvm::createWinJvmDirectory(const std::string& jvmRequiredVersion,
             if (result) return 1;
         }
     }
-    jvmDirectory = drive;
-    result = createJvmSubdirectory(jvmRequiredVersion, jvmMinVersion, jvmMaxVersion, jvmVersion,
-                                   jvmName, jvmCommandName, jvmDirectory, jvmPath, existingJvm);
-    if (!result) {
-        jvmDirectory = windowsDir;
-        result = createJvmSubdirectory(jvmRequiredVersion, jvmMinVersion, jvmMaxVersion, jvmVersion,
-                                       jvmName, jvmCommandName, jvmDirectory, jvmPath, existingJvm);
+    // Then the drive of Program Files, then the Windows directory.
+    for (const std::string* place : {&drive, &windowsDir}) {
+        jvmDirectory = *place;
+        if (createJvmSubdirectory(jvmRequiredVersion, jvmMinVersion, jvmMaxVersion, jvmVersion, jvmName,
+                                  jvmCommandName, jvmDirectory, jvmPath, existingJvm)) {
+            return 1;
+        }
     }
-    return result;
+    return 0;
 }
 
 int InstallJvm::createJvmSubdirectory(const std::string& jvmRequiredVersion,
