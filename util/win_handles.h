@@ -11,6 +11,13 @@ struct RegKeyTraits {
 };
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static Handle empty() noexcept { return nullptr; }
+    static void close(Handle handle) noexcept { CloseHandle(handle); }
+};
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+
 struct ModuleTraits {
     using Handle = HMODULE;
     static Handle empty() noexcept { return nullptr; }
