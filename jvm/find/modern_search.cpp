@@ -37,7 +37,9 @@ const Layout kLayouts[] = {
     {"SOFTWARE\\Eclipse Adoptium\\JDK\\*\\*\\MSI", "Path", false},
     {"SOFTWARE\\Eclipse Adoptium\\JRE\\*\\*\\MSI", "Path", false},
     {"SOFTWARE\\Eclipse Foundation\\JDK\\*\\*\\MSI", "Path", false},
-    {"SOFTWARE\\Eclipse Foundation\\JDK\\*\\MSI", "Path", false},
+    {"SOFTWARE\\Eclipse Foundation\\JRE\\*\\*\\MSI", "Path", false},
+    {"SOFTWARE\\Eclipse Foundation\\JDK\\*\\MSI", "Path", false},  // before the JVM's level
+    {"SOFTWARE\\Eclipse Foundation\\JRE\\*\\MSI", "Path", false},
     {"SOFTWARE\\AdoptOpenJDK\\JDK\\*\\*\\MSI", "Path", false},
     {"SOFTWARE\\AdoptOpenJDK\\JRE\\*\\*\\MSI", "Path", false},
     {"SOFTWARE\\AdoptOpenJDK\\JDK\\*\\MSI", "Path", false},  // before the JVM's level
