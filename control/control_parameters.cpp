@@ -1,8 +1,10 @@
 #include "control/control_parameters.h"
 
+#include <cstring>
+
 #include "control/control_text.h"
 
-const ControlKey kControlKeys[20] = {
+const ControlKey kControlKeys[23] = {
     {"jvmRequiredVersion", &ControlParameters::jvmRequiredVersion, 200},
     {"jvmMinVersion", &ControlParameters::jvmMinVersion, 200},
     {"jvmMaxVersion", &ControlParameters::jvmMaxVersion, 200},
@@ -23,18 +25,26 @@ const ControlKey kControlKeys[20] = {
     {"startGuiCommand", &ControlParameters::startGuiCommand, 999},
     {"checkGuiRunningCommand", &ControlParameters::checkGuiRunningCommand, 999},
     {"searchForJvm", &ControlParameters::searchForJvm, 99},
+    {"jvmSearchModern", &ControlParameters::jvmSearchModern, 99},
+    {"jvmVersionCompare", &ControlParameters::jvmVersionCompare, 99},
+    {"jvmTestTimeout", &ControlParameters::jvmTestTimeout, 99},
 };
 
 bool storeKeyLine(const std::string& line, ControlParameters& parameters, const ControlKey** key) {
+    const ControlKey* found = nullptr;
     std::string value;
     for (const ControlKey& candidate : kControlKeys) {
-        if (!keyLineValue(line, candidate.name, value)) continue;
-        if (value.size() > candidate.capacity) value.resize(candidate.capacity);
-        parameters.*candidate.field = value;
-        if (key) *key = &candidate;
-        return true;
+        std::string candidateValue;
+        if (!keyLineValue(line, candidate.name, candidateValue)) continue;
+        if (found && std::strlen(found->name) >= std::strlen(candidate.name)) continue;
+        found = &candidate;
+        value = candidateValue;
     }
-    return false;
+    if (!found) return false;
+    if (value.size() > found->capacity) value.resize(found->capacity);
+    parameters.*found->field = value;
+    if (key) *key = found;
+    return true;
 }
 
 namespace {

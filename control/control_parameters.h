@@ -1,7 +1,8 @@
 #pragma once
 #include <string>
 
-// The twenty values read from kiv.control, each limited to its capacity.
+// The values read from kiv.control, each limited to its capacity: the twenty
+// established keys, then the opt-in keys of the JVM search.
 struct ControlParameters {
     std::string jvmRequiredVersion;
     std::string jvmMinVersion;
@@ -23,6 +24,9 @@ struct ControlParameters {
     std::string startGuiCommand;
     std::string checkGuiRunningCommand;
     std::string searchForJvm;
+    std::string jvmSearchModern;
+    std::string jvmVersionCompare;
+    std::string jvmTestTimeout;
 };
 
 struct ControlKey {
@@ -32,10 +36,11 @@ struct ControlKey {
 };
 
 // The keys in the order of the control file's documentation.
-extern const ControlKey kControlKeys[20];
+extern const ControlKey kControlKeys[23];
 
 // Stores a key line's value in its field, cut at the field's capacity. Returns
-// false when the line defines none of the keys.
+// false when the line defines none of the keys. A line is taken by the longest
+// key name it begins with: jvmVersionCompare is not read as jvmVersion.
 bool storeKeyLine(const std::string& line, ControlParameters& parameters, const ControlKey** key);
 
 // Fills in the defaults and the final command name. `console` keeps java.exe

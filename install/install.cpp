@@ -4,6 +4,7 @@
 
 #include "control/control_text.h"
 #include "control/get_parameters.h"
+#include "jvm/find/search_options.h"
 #include "launcher/shell_state.h"
 
 const char kDiskSpaceHint[] =
@@ -117,7 +118,13 @@ int Install::reportFailure() {
 int Install::getParams() {
     GetParameters reader;
     reader.setHwnd(hDlgMain);
-    return reader.getParameters(parameters, controlFilename);
+    int result = reader.getParameters(parameters, controlFilename);
+    jvmSearchOptions = parseSearchOptions(parameters.jvmSearchModern, parameters.jvmVersionCompare,
+                                          parameters.jvmTestTimeout);
+    if (result && jvmSearchOptions.any()) {
+        traceMessage(kTraceLog, describeSearchOptions(jvmSearchOptions));
+    }
+    return result;
 }
 
 // Progress is not shown: the status dialog's text is fixed at start-up.

@@ -6,7 +6,8 @@ clean-up and the hand-over to the demo clean-up program.
 
     python3 scripts/demo.py [--install-jvm]
 
-By default a demo JVM home C:\\DemoJava is registered, so the launcher finds it.
+By default a demo JVM home C:\\DemoJava is registered under JavaSoft\\JDK, as Java 9
+and later register, so the launcher finds it through the search for today's JVMs.
 With --install-jvm none is registered: the launcher installs the JVM the
 installation carries (demo-jre-setup.exe) under Program Files, registers it
 and runs the wizard on it.
@@ -32,7 +33,7 @@ from winebed import BUILD_DIR, BedError, Run, WineBed, _parse_record  # noqa: E4
 DEMO = os.path.join(HERE, '..', 'demo', 'installation')
 DEMO_BUILD = os.path.join(BUILD_DIR, 'demo')
 JAVASOFT = r'HKLM\SOFTWARE\JavaSoft'
-JRE_KEY = JAVASOFT + r'\Java Runtime Environment'
+JDK_KEY = JAVASOFT + r'\JDK'  # Java 9 and later
 WIZARD_TITLE = 'Demo install wizard'
 AUTO_CLOSE_SECONDS = 5
 IMPORT = '/usr/bin/import'  # ImageMagick's, not a stand-in earlier on the PATH
@@ -43,9 +44,11 @@ WINDOWS_COPIES = ('javaw.exe', 'java.exe', os.path.join('system', 'msvcrt.dll'))
 # Trace lines worth telling, by their beginning; {rest} is what follows it, {line} the whole line.
 STEPS = [
     ('Valid version', 'read kiv.control: {line}'),
+    ('JVM search:', 'search options of kiv.control: {rest}'),
     ('searching registry entry', 'searched the registry: {rest}'),
     ('testing ', 'version test of {rest} on TestJvm.class'),
     ('found jvm version:', 'compared {rest} with the acceptable versions'),
+    ('jvm candidate:', 'candidate {rest}'),
     ('Found correct version of JVM:', 'accepted {rest}'),
     ('Correct version of JVM was not found', 'found no acceptable JVM on the machine'),
     ('attempting to install jvm', 'installs the JVM the installation carries, {rest}'),
@@ -89,8 +92,8 @@ def stage(bed, version, install_jvm, auto_close):
         os.makedirs(home)
         for name in ('javaw.exe', 'java.exe'):
             shutil.copy(os.path.join(DEMO_BUILD, 'jvm_bridge.exe'), os.path.join(home, name))
-        bed.reg_add(JRE_KEY, 'CurrentVersion', version)
-        bed.reg_add(JRE_KEY + '\\' + version, 'JavaHome', r'C:\DemoJava')
+        bed.reg_add(JDK_KEY, 'CurrentVersion', version)
+        bed.reg_add(JDK_KEY + '\\' + version, 'JavaHome', r'C:\DemoJava')
     return start_dir
 
 

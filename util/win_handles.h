@@ -7,8 +7,10 @@
 inline void closeRegKey(HKEY key) noexcept { RegCloseKey(key); }
 inline void freeModule(HMODULE module) noexcept { FreeLibrary(module); }
 inline void deleteGdiObject(HGDIOBJ object) noexcept { DeleteObject(object); }
+inline void closeKernelHandle(HANDLE handle) noexcept { CloseHandle(handle); }
 
 using UniqueRegKey = UniqueHandle<NullEmptyTraits<HKEY, closeRegKey>>;
+using UniqueKernelHandle = UniqueHandle<NullEmptyTraits<HANDLE, closeKernelHandle>>;
 using UniqueModule = UniqueHandle<NullEmptyTraits<HMODULE, freeModule>>;
 using UniqueGdiObject = UniqueHandle<NullEmptyTraits<HGDIOBJ, deleteGdiObject>>;
 

@@ -1,8 +1,11 @@
 #include "jvm/find/jvm_ok.h"
 
+#include <string.h>
+
 #include <cstdio>
 #include <vector>
 
+#include "jvm/find/version_numbers.h"
 #include "jvm/find/version_text.h"
 #include "util/file_utils.h"
 #include "util/line_reader.h"
@@ -26,7 +29,10 @@ int JvmOk::jvmCorrectVersion(const std::string& required, const std::string& min
     int result = jvmCorrectVersion(required, minimum, maximum, home, jvmCommandName, jvmPath);
     if (result) {
         result = verifyVersion(required, minimum, maximum, versionText);
-        if (!result) traceMessage(kTraceLog, "jvm doesn't meet criteria");
+        if (!result) {
+            traceMessage(kTraceLog, "jvm doesn't meet criteria");
+            verdict_ = JvmVerdict::registryOutsideBounds;
+        }
     }
     if (!result) jvmCommandName = entryName;
     return result;
@@ -36,6 +42,9 @@ int JvmOk::jvmCorrectVersion(const std::string& required, const std::string& min
                              const std::string& maximum, const std::string& home,
                              std::string& jvmCommandName, std::string& jvmPath) {
     std::string entryName = jvmCommandName;
+    verdict_ = JvmVerdict::executableMissing;
+    reported_.clear();
+    testedBefore_ = false;
     if (tryPath(required, minimum, maximum, home + "\\" + jvmCommandName, jvmCommandName, jvmPath) ||
         tryPath(required, minimum, maximum, home + "\\bin\\" + jvmCommandName, jvmCommandName, jvmPath)) {
         return 1;
@@ -68,18 +77,46 @@ int JvmOk::correctVersion(const std::string& required, const std::string& minimu
 
 int JvmOk::testVersion(const std::string& required, const std::string& minimum,
                        const std::string& maximum, const std::string& executablePath) {
-    if (!fileExists(kTestClass)) return 1;
+    if (!fileExists(kTestClass)) {
+        verdict_ = JvmVerdict::untested;
+        return 1;
+    }
+    if (const TestedJvm* earlier = testedBefore(executablePath)) {
+        reported_ = earlier->version;
+        verdict_ = earlier->verdict;
+        testedBefore_ = true;
+        return verdict_ == JvmVerdict::accepted ? 1 : 0;
+    }
+    int result = runTest(required, minimum, maximum, executablePath);
+    if (tested_) tested_->push_back({executablePath, reported_, verdict_});
+    return result;
+}
+
+int JvmOk::runTest(const std::string& required, const std::string& minimum, const std::string& maximum,
+                   const std::string& executablePath) {
     traceMessage(kTraceLog, "testing ", executablePath);
     std::remove(kVersionFile);
+    reported_.clear();
     // The test class's one argument: a directory with a blank must arrive whole.
     std::string directory = quoteIfBlank(getCurrentDir());
     removeClasspathVariable();
-    SpawnResult run = spawnAndWait(executablePath,
-                                   {fileNameOf(executablePath), "-cp", ".", "TestJvm", directory});
+    SpawnResult run;
+    {
+        WithoutJavaOptions clean(jvmSearchOptions.any());
+        run = spawnAndWait(executablePath, {fileNameOf(executablePath), "-cp", ".", "TestJvm", directory},
+                           jvmSearchOptions.testTimeoutSeconds * 1000);
+    }
     int result = 0;
     if (!run.started) {
         logAndTraceMessage(kErrorsLog, kTraceLog,
                            std::string("Error running JVM: ") + spawnErrorText(run.error), 0);
+        verdict_ = JvmVerdict::notStarted;
+    } else if (run.timedOut) {
+        logAndTraceMessage(kErrorsLog, kTraceLog,
+                           "Jvm version test ended after " +
+                               std::to_string(jvmSearchOptions.testTimeoutSeconds) + " seconds:",
+                           executablePath);
+        verdict_ = JvmVerdict::timedOut;
     } else {
         traceMessage(kTraceLog, "test jvm launched ok", 1);
         result = checkVersion(kVersionFile, required, minimum, maximum);
@@ -88,9 +125,24 @@ int JvmOk::testVersion(const std::string& required, const std::string& minimum,
         } else {
             traceMessage(kTraceLog, "test jvm ok", result);
         }
+        verdict_ = result ? JvmVerdict::accepted
+                          : reported_.empty() ? JvmVerdict::noVersion : JvmVerdict::outsideBounds;
     }
     std::remove(kVersionFile);
     return result;
+}
+
+const TestedJvm* JvmOk::testedBefore(const std::string& executablePath) const {
+    if (!tested_) return nullptr;
+    for (const TestedJvm& earlier : *tested_) {
+        if (_stricmp(earlier.path.c_str(), executablePath.c_str()) == 0) return &earlier;
+    }
+    return nullptr;
+}
+
+void JvmOk::traceCandidate(const std::string& source, const std::string& home) {
+    if (!jvmSearchOptions.any()) return;
+    traceMessage(kTraceLog, candidateLine(source, home, reported_, verdict_, testedBefore_));
 }
 
 int JvmOk::checkVersion(const std::string& filename, const std::string& required,
@@ -109,12 +161,15 @@ int JvmOk::checkVersion(const std::string& filename, const std::string& required
 
 int JvmOk::testLine(const std::string& line, const std::string& required, const std::string& minimum,
                     const std::string& maximum) {
-    return verifyVersion(required, minimum, maximum, extractVersion(line));
+    reported_ = jvmSearchOptions.numericCompare ? extractVersionToken(line) : extractVersion(line);
+    return verifyVersion(required, minimum, maximum, reported_);
 }
 
 int JvmOk::verifyVersion(const std::string& required, const std::string& minimum,
                          const std::string& maximum, const std::string& version) {
-    bool accepted = versionAcceptable(version, required, minimum, maximum);
+    bool accepted = jvmSearchOptions.numericCompare
+                        ? versionAcceptableByNumbers(version, required, minimum, maximum)
+                        : versionAcceptable(version, required, minimum, maximum);
     traceMessage(kTraceLog, "found jvm version:", version);
     return accepted ? 1 : 0;
 }

@@ -1,13 +1,28 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "diagnostics/trace.h"
+#include "jvm/find/search_options.h"
+
+// One executable's version test, kept for the rest of a search.
+struct TestedJvm {
+    std::string path;
+    std::string version;
+    JvmVerdict verdict;
+};
+using TestedJvms = std::vector<TestedJvm>;
 
 // Tests one candidate JVM: finds its executable below a home directory, runs
 // it on TestJvm.class and compares the version it reports with the bounds.
 class JvmOk : public Trace {
 public:
     void setHwnd(WindowHandle window) { window_ = window; }
+    // With the opt-in keys, each executable is tested once: the search's keys
+    // often name one JVM several times. Tests are kept in, and taken from, here.
+    void setTestedJvms(TestedJvms* tested) { tested_ = tested; }
+    // With the opt-in keys, one trace line on the candidate just checked.
+    void traceCandidate(const std::string& source, const std::string& home);
 
     // With the version text the registry gives: the run test must pass and that
     // text must fit too. On failure jvmCommandName is as it was at entry.
@@ -36,8 +51,16 @@ public:
 private:
     int tryPath(const std::string& required, const std::string& minimum, const std::string& maximum,
                 const std::string& path, const std::string& name, std::string& jvmPath);
+    int runTest(const std::string& required, const std::string& minimum, const std::string& maximum,
+                const std::string& executablePath);
+    const TestedJvm* testedBefore(const std::string& executablePath) const;
 
     WindowHandle window_ = nullptr;
+    TestedJvms* tested_ = nullptr;
+    // The last candidate: the version its test reported and what became of it.
+    std::string reported_;
+    JvmVerdict verdict_ = JvmVerdict::executableMissing;
+    bool testedBefore_ = false;
 };
 
 // The name looked for when a "jre" name is not found. 1.1 runtimes were

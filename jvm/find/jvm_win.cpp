@@ -7,6 +7,7 @@
 
 #include "control/control_text.h"
 #include "jvm/find/jvm_ok.h"
+#include "jvm/find/modern_search.h"
 #include "util/registry.h"
 #include "util/version.h"
 #include "util/win_handles.h"
@@ -48,6 +49,12 @@ int JvmWin::searchWindowsForJvm(const std::string& windowsDirectory, const std::
                                       jvmPath, windowsDirectory);
         traceMessage(kTraceLog, "Java Plugin registry entry had correct jvm info", result);
         if (!result) jvmCommandName = entryName;
+    }
+    // Opt-in: today's JVMs; in plug-in mode only the plug-in's own key counts.
+    if (!result && jvmSearchOptions.modernSearch && !isPluginMode(jvmName)) {
+        ModernJvmSearch modern;
+        modern.setHwnd(window_);
+        result = modern.search(required, minimum, maximum, jvmCommandName, jvmPath, tested_);
     }
     return result;
 }
@@ -114,5 +121,9 @@ int JvmWin::lookUpRegistryEntryForJvm(const std::string& productKey, const std::
     }
     JvmOk check;
     check.setHwnd(window_);
-    return check.jvmCorrectVersion(required, minimum, maximum, subkeyName, home, jvmCommandName, jvmPath);
+    if (jvmSearchOptions.any()) check.setTestedJvms(&tested_);
+    int result =
+        check.jvmCorrectVersion(required, minimum, maximum, subkeyName, home, jvmCommandName, jvmPath);
+    check.traceCandidate("HKLM\\" + path, home);
+    return result;
 }

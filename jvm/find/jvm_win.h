@@ -2,6 +2,7 @@
 #include <string>
 
 #include "diagnostics/trace.h"
+#include "jvm/find/jvm_ok.h"
 
 // Walks the JavaSoft registry entries of installed JVMs (runtime, development
 // kit, plug-in) and tests each version until one passes.
@@ -27,6 +28,7 @@ public:
 private:
     Status progress_;  // reports a step before each product key
     WindowHandle window_ = nullptr;
+    TestedJvms tested_;  // with the opt-in keys: the executables this search has run
 };
 
 // Product keys under HKEY_LOCAL_MACHINE, also written when a JVM is registered.

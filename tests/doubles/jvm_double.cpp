@@ -3,7 +3,9 @@
 // test and writes dir\jvmGood.txt; started any other way it plays the install
 // wizard: records how it was started in wizard-run.txt in the current directory
 // and creates __kivwizard.sem there. Every run is also appended to jvm-runs.txt
-// beside the executable, so a test can count and inspect the runs.
+// beside the executable, so a test can count and inspect the runs, and to
+// jvm-options.txt the Java option variables each run found ("test|..." or
+// "wizard|...", the set ones as NAME=value;NAME=value, or "(none)").
 //
 // jvm-double.txt beside the executable, lines key=value, sets the behaviour:
 //   version=<text>      report java version "<text>"
@@ -13,6 +15,7 @@
 //                       the version text, so that its first line is that long
 //   wizard=no           the wizard does not create __kivwizard.sem
 //   exitCode=<n>        exit code of every run (default 0)
+//   sleep=<ms>          the version test waits this long first (a JVM that hangs)
 //   append=<line>       as the wizard, add this line to native.properties (repeatable)
 #include <windows.h>
 
@@ -33,6 +36,7 @@ struct Config {
     std::size_t versionFileBytes = 0;
     bool wizardSemaphore = true;
     int exitCode = 0;
+    unsigned long sleepMs = 0;
     std::string appended;  // lines the wizard adds to native.properties
 };
 
@@ -53,20 +57,32 @@ Config readConfig(const std::string& path) {
             config.versionFileBytes = std::strtoul(value.c_str(), nullptr, 10);
         } else if (key == "exitCode") {
             config.exitCode = std::atoi(value.c_str());
+        } else if (key == "sleep") {
+            config.sleepMs = std::strtoul(value.c_str(), nullptr, 10);
         }
     });
     return config;
 }
 
 // Unset and empty are different situations for the launcher, so keep them apart.
-std::string classPath() {
+std::string variable(const char* name) {
     SetLastError(0);
-    DWORD size = GetEnvironmentVariableA("CLASSPATH", nullptr, 0);
+    DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
     if (size == 0) return GetLastError() == ERROR_ENVVAR_NOT_FOUND ? "(unset)" : "";
     std::string value(size, '\0');
-    DWORD length = GetEnvironmentVariableA("CLASSPATH", &value[0], size);
+    DWORD length = GetEnvironmentVariableA(name, &value[0], size);
     value.resize(length < size ? length : 0);
     return value;
+}
+
+// The Java option variables that are set, as NAME=value;NAME=value, or (none).
+std::string javaOptions() {
+    std::string text;
+    for (const char* name : {"JAVA_TOOL_OPTIONS", "_JAVA_OPTIONS", "JDK_JAVA_OPTIONS"}) {
+        std::string value = variable(name);
+        if (value != "(unset)") text += (text.empty() ? "" : ";") + std::string(name) + "=" + value;
+    }
+    return text.empty() ? "(none)" : text;
 }
 
 std::string readFile(const std::string& path, bool& exists) {
@@ -82,6 +98,7 @@ std::string readFile(const std::string& path, bool& exists) {
 }
 
 void versionTest(const Config& config) {
+    if (config.sleepMs) Sleep(config.sleepMs);
     if (!config.hasVersion && !config.hasVersionLine) return;
     std::string path = "jvmGood.txt";
     if (__argc > 4) {
@@ -117,7 +134,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::string home = ownDirectory();
     Config config = readConfig(home + "\\jvm-double.txt");
     std::string cwd = currentDirectory();
-    std::string classpath = classPath();
+    std::string classpath = variable("CLASSPATH");
 
     // Logged first: once the launcher sees a result file, the run is on record.
     writeFile(home + "\\jvm-runs.txt",
@@ -126,6 +143,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     bool isVersionTest = __argc >= 4 && std::strcmp(__argv[1], "-cp") == 0 &&
                          std::strcmp(__argv[2], ".") == 0 && std::strcmp(__argv[3], "TestJvm") == 0;
+    writeFile(home + "\\jvm-options.txt", (isVersionTest ? "test|" : "wizard|") + javaOptions() + "\n",
+              "ab");
     if (isVersionTest)
         versionTest(config);
     else

@@ -226,8 +226,9 @@ class WineBed:
         return subprocess.run([WINE] + list(args), env=self.env, cwd=cwd or self.install_dir,
                               stdin=subprocess.DEVNULL, capture_output=True, timeout=timeout)
 
-    def reg_add(self, key, name, value, kind='REG_SZ'):
-        args = ['reg', 'add', key, '/f', '/t', kind, '/d', value]
+    def reg_add(self, key, name, value, kind='REG_SZ', view=None):
+        """view '32' or '64' writes that registry view; a 32-bit prefix has only one."""
+        args = ['reg', 'add', key, '/f', '/t', kind, '/d', value] + (['/reg:' + view] if view else [])
         args[3:3] = ['/ve'] if name is None else ['/v', name]
         result = self.wine(*args)
         assert result.returncode == 0, 'reg add %s exited with %d: %r %r' % (
@@ -246,21 +247,22 @@ class WineBed:
         return os.path.join(self.prefix, 'drive_c', *parts)
 
     def add_jvm(self, home, reported, names=('javaw.exe',), in_bin=True, config=None, product=None,
-                subkey=None, micro=None, home_value='JavaHome'):
+                subkey=None, micro=None, home_value='JavaHome', key=None, view=None):
         """Puts the test-double JVM, reporting version `reported`, into C:\\<home> (or its bin)
         and, when a product such as "Java Runtime Environment" is given, registers it under
-        that JavaSoft key with the version subkey `subkey` (by default the reported version)."""
+        that JavaSoft key with the version subkey `subkey` (by default the reported version);
+        or under any `key` (a vendor's, HKCU's), in registry `view` when given."""
         directory = self.drive_c(home, 'bin') if in_bin else self.drive_c(home)
         os.makedirs(directory, exist_ok=True)
         for name in names:
             shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), os.path.join(directory, name))
         with open(os.path.join(directory, 'jvm-double.txt'), 'w') as f:
             f.write(config if config is not None else 'version=%s\n' % reported)
-        if product:
-            key = 'HKLM\\SOFTWARE\\JavaSoft\\%s\\%s' % (product, subkey or reported)
-            self.reg_add(key, home_value, 'C:\\' + home)
+        if product or key:
+            key = key or 'HKLM\\SOFTWARE\\JavaSoft\\%s\\%s' % (product, subkey or reported)
+            self.reg_add(key, home_value, 'C:\\' + home, view=view)
             if micro is not None:
-                self.reg_add(key, 'MicroVersion', micro)
+                self.reg_add(key, 'MicroVersion', micro, view=view)
         return directory
 
     def start(self, command_line='', program=LAUNCHER, watch=True, staged=False, whole_line=False):

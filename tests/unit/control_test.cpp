@@ -45,6 +45,10 @@ TEST(ControlParametersTest, StoresLastOccurrenceCutToCapacity) {
     EXPECT_EQ(key->field, &ControlParameters::searchForJvm);
 
     EXPECT_EQ(readLines({"jvmName=A", "jvmName=B"}).jvmName, "B");
+    // The longest key name wins: jvmVersion is a prefix of jvmVersionCompare.
+    ControlParameters optIn = readLines({"jvmVersion=1.3", "jvmVersionCompare=numeric"});
+    EXPECT_EQ(optIn.jvmVersion, "1.3");
+    EXPECT_EQ(optIn.jvmVersionCompare, "numeric");
     std::string longValue(1000, '7');
     ControlParameters p =
         readLines({"jvmRequiredVersion=" + longValue, "searchForJvm=" + longValue});

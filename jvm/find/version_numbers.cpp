@@ -1,0 +1,97 @@
+#include "jvm/find/version_numbers.h"
+
+#include <vector>
+
+#include "util/text.h"
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool inTag(char c) {
+    return isDigit(c) || isLetter(c) || c == '.' || c == '_' || c == '-';
+}
+
+struct Version {
+    std::vector<std::string> numbers;  // digits without leading zeros; "" is 0
+    std::string tag;                   // lower case; empty for a release
+};
+
+Version parse(const std::string& text) {
+    Version version;
+    std::string::size_type i = 0;
+    while (i < text.size() && isDigit(text[i])) {
+        while (i + 1 < text.size() && text[i] == '0' && isDigit(text[i + 1])) ++i;
+        std::string::size_type start = i;
+        while (i < text.size() && isDigit(text[i])) ++i;
+        version.numbers.push_back(text[start] == '0' ? std::string() : text.substr(start, i - start));
+        // A separator counts only when a number follows it.
+        if (i + 1 < text.size() && (text[i] == '.' || text[i] == '_') && isDigit(text[i + 1])) ++i;
+    }
+    while (i < text.size() && (text[i] == '-' || text[i] == '.' || text[i] == '_')) ++i;
+    while (i < text.size() && inTag(text[i])) version.tag += lowerAscii(text[i++]);
+    return version;
+}
+
+// Numbers of any length, so no value can overflow.
+int compareNumber(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    int order = a.compare(b);
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+int compareFirst(const Version& a, const Version& b, std::size_t count) {
+    const std::string zero;  // a missing number
+    for (std::size_t i = 0; i < count; ++i) {
+        int order = compareNumber(i < a.numbers.size() ? a.numbers[i] : zero,
+                                  i < b.numbers.size() ? b.numbers[i] : zero);
+        if (order != 0) return order;
+    }
+    return 0;
+}
+
+int compareWhole(const Version& a, const Version& b) {
+    std::size_t count = a.numbers.size() > b.numbers.size() ? a.numbers.size() : b.numbers.size();
+    int order = compareFirst(a, b, count);
+    if (order != 0 || a.tag == b.tag) return order;
+    if (a.tag.empty() || b.tag.empty()) return a.tag.empty() ? 1 : -1;  // a release follows its tags
+    return a.tag < b.tag ? -1 : 1;
+}
+
+}  // namespace
+
+int compareVersionNumbers(const std::string& a, const std::string& b) {
+    return compareWhole(parse(a), parse(b));
+}
+
+bool versionAcceptableByNumbers(const std::string& version, const std::string& required,
+                                const std::string& minimum, const std::string& maximum) {
+    const Version candidate = parse(version);
+    if (!required.empty()) {
+        const Version bound = parse(required);
+        if (!bound.tag.empty()) return compareWhole(candidate, bound) == 0;
+        return compareFirst(candidate, bound, bound.numbers.size()) == 0;
+    }
+    if (!minimum.empty() && compareWhole(candidate, parse(minimum)) < 0) return false;
+    if (!maximum.empty()) {
+        const Version bound = parse(maximum);
+        int order = bound.tag.empty() ? compareFirst(candidate, bound, bound.numbers.size())
+                                      : compareWhole(candidate, bound);
+        if (order > 0) return false;
+    }
+    return true;
+}
+
+std::string extractVersionToken(const std::string& line) {
+    std::string::size_type first = 0;
+    while (first < line.size() && !isDigit(line[first])) ++first;
+    std::string::size_type end = first;
+    while (end < line.size() && (inTag(line[end]) || line[end] == '+')) ++end;
+    return line.substr(first, end - first);
+}
