@@ -20,9 +20,10 @@ SYSTEM_DLLS = {'KERNEL32.dll', 'USER32.dll', 'GDI32.dll', 'ADVAPI32.dll', 'msvcr
 # 4.2), which is also the copy Windows NT 4.0 carries, as mingw-w64 lists them in
 # mingw-w64-crt/lib-common/msvcrt.def.in.
 WINDOWS_95_AND_NT4 = {
-    'KERNEL32.dll': '''FreeLibrary GetCommandLineA GetFileAttributesA GetFullPathNameA GetLastError
-        GetModuleHandleA GetProcAddress GetShortPathNameA GetStartupInfoA GetSystemDirectoryA
-        GetVersion LoadLibraryA MulDiv''',
+    'KERNEL32.dll': '''CloseHandle FreeLibrary GetCommandLineA GetCurrentProcess GetFileAttributesA
+        GetFullPathNameA GetLastError GetModuleHandleA GetProcAddress GetShortPathNameA
+        GetStartupInfoA GetSystemDirectoryA GetVersion LoadLibraryA MulDiv TerminateProcess
+        WaitForSingleObject''',
     'USER32.dll': '''CreateDialogParamA CreateWindowExA DefWindowProcA DestroyWindow DispatchMessageA
         GetDC GetDlgItem GetMessageA GetParent GetSystemMetrics GetWindowRect IsDialogMessageA
         KillTimer LoadCursorA LoadIconA MessageBoxA PostMessageA PostQuitMessage RegisterClassA
