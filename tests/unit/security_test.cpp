@@ -73,12 +73,14 @@ protected:
         userHome_ = (dir_ / "home").string();
         ASSERT_EQ(_mkdir(javaHome_.c_str()), 0);
         ASSERT_EQ(_mkdir(userHome_.c_str()), 0);
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kScratch, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                  &loginRoot_, nullptr), ERROR_SUCCESS);
+        // One scratch key per process: ctest runs tests of this fixture side by side.
+        scratch_ = "Software\\SecurityTestScratch" + std::to_string(_getpid());
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, scratch_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                  nullptr, &loginRoot_, nullptr), ERROR_SUCCESS);
     }
     void TearDown() override {
         RegCloseKey(loginRoot_);
-        RegDeleteTreeA(HKEY_CURRENT_USER, kScratch);
+        RegDeleteTreeA(HKEY_CURRENT_USER, scratch_.c_str());
         TempDirTest::TearDown();
     }
     void registerLogin(const char* key, const char* name, const char* value) {
@@ -90,9 +92,8 @@ protected:
         return security.addSecurity(system, user, keystore, javaHome_, userHome_, replace);
     }
 
-    static constexpr const char* kScratch = "Software\\SecurityTestScratch";
     static constexpr const char* kWinlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
-    std::string javaHome_, userHome_;
+    std::string javaHome_, userHome_, scratch_;
     HKEY loginRoot_ = nullptr;
 };
 
