@@ -7,6 +7,7 @@
 #include <string>
 
 #include "launcher/command_line.h"
+#include "launcher/exit_code.h"
 #include "launcher/handover.h"
 #include "launcher/resources/resource.h"
 #include "launcher/shell_state.h"
@@ -165,5 +166,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
 
     handOverToCleanup(currentDir, startDir);
     if (!postedQuit) PostQuitMessage(0);
-    return static_cast<int>(exitCode);
+    int reported = 0;
+    return getReportedExitCode(reported) ? reported : static_cast<int>(exitCode);
 }
