@@ -33,8 +33,11 @@ int Install::install(int quietSwitch, int silentSwitch, const std::string& passT
     getEnvironmentSetup();
     errorText.clear();
     errorDetail.clear();
+    // Asked before the repair: a control file that cannot be repaired or read still answers.
+    exitCodeReport = exitCodeReportWanted();
 
     int result = 0;
+    RunOutcome outcome = RunOutcome::ControlFileUnusable;
     if (!getParams()) {
         logAndTraceMessage(kErrorsLog, kTraceLog, "unable to get parameters");
         result = reportFailure();
@@ -42,17 +45,22 @@ int Install::install(int quietSwitch, int silentSwitch, const std::string& passT
         int pluginMode = isPluginMode(parameters.jvmName);
         int installedByThisRun = 0;
         if (!selectJvm(installedByThisRun)) {
+            outcome = parameters.jvmSelfExtractor.empty() ? RunOutcome::NoJvmCarried
+                                                          : RunOutcome::CarriedJvmFailed;
             result = reportFailure();
         } else if (!addSecurity(parameters.systemSecurityPolicyFilename,
                                 parameters.userSecurityPolicyFilename, parameters.keystoreFilename,
                                 pluginMode) &&
                    pluginMode) {
+            outcome = RunOutcome::SecurityFilesFailed;
             errorText = "Unable to add Java security files.";
             errorDetail = kDiskSpaceHint;
             result = reportFailure();
         } else if (launch(pluginMode, passThrough)) {
+            outcome = pluginMode ? RunOutcome::AppletPageShown : RunOutcome::WizardRan;
             result = 1;
         } else {
+            outcome = pluginMode ? RunOutcome::BrowserNotStarted : RunOutcome::WizardNotStarted;
             // A JVM found on the machine may be what fails: try the one the installation carries.
             if (!installedByThisRun) {
                 showStatusMessage(4);
@@ -62,6 +70,7 @@ int Install::install(int quietSwitch, int silentSwitch, const std::string& passT
                                   parameters.predefinedJvmInstallDir, parameters.jvmHomeDir, jvmPath)) {
                     showStatusMessage(5);
                     result = launchWizard(passThrough);
+                    outcome = result ? RunOutcome::WizardRan : RunOutcome::WizardNotStarted;
                 }
             }
             if (!result) {
@@ -71,6 +80,8 @@ int Install::install(int quietSwitch, int silentSwitch, const std::string& passT
             }
         }
     }
+    // Before clean-up, which saves the logs to the start directory.
+    if (exitCodeReport) reportExitCode(outcome);
     cleanUp(result);
     std::remove(showDialogFilename.c_str());
     return result;

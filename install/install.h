@@ -4,6 +4,7 @@
 
 #include "control/control_parameters.h"
 #include "diagnostics/trace.h"
+#include "install/exit_report.h"
 
 // Runs one installation from start to clean-up: environment, control file,
 // JVM search or installation, security files, the wizard (or the applet page),
@@ -93,12 +94,15 @@ public:
     std::string homeDirectory;
     int quiet = 0;
     int silent = 0;
+    int exitCodeReport = 0;  // exitCodeReport in kiv.control
+    int wizardExitCode = 0;  // of the last wizard run that started
 
 private:
     int selectJvm(int& installedByThisRun);
     int launch(int pluginMode, const std::string& passThrough);
     int launchWizard(const std::string& passThrough);
     int reportFailure();
+    void reportExitCode(RunOutcome outcome);
 };
 
 // Texts of the error report that several steps use.

@@ -107,6 +107,7 @@ int Install::_runInstaller(const std::string& jvmPathIn, const std::vector<std::
         return 0;
     }
     traceMessage(kTraceLog, "java wizard execed with no reported errors");
+    wizardExitCode = run.exitCode;
     if (fileExists(kWizardSemaphore)) {
         std::remove(kWizardSemaphore);
         traceMessage(kTraceLog, "Java wizard launched successfully");
