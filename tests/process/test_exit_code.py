@@ -1,0 +1,93 @@
+"""The exit code for unattended installations (exitCodeReport in kiv.control): one row
+for each way a run ends, through the real launcher and the doubles, started as a
+deployment tool does, with -s."""
+import os
+import shutil
+import unittest
+
+from test_control import log_lines
+from test_jvm_install import carry_jvm
+from test_wizard import JRE, PLUGIN, prepare
+from winebed import TOOLS_DIR, WineBed
+
+REPORT = 'exitCodeReport=Yes\n'
+LEGACY = 1  # without the key: the timer's identifier, the last message the waits took
+
+
+def wizard(config='', control=REPORT):
+    def setup(bed):
+        bed.add_jvm('jre', '1.3.1', product=JRE, config='version=1.3.1\n' + config)
+        prepare(bed, control + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+    return setup
+
+
+def hand_over(bed):
+    shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
+    bed.write('startdir.txt', 'C:\\elsewhere\r\n')
+    wizard()(bed)
+
+
+def read_only_control(bed):
+    bed.write('kiv.control', REPORT)
+    os.chmod(bed.path('kiv.control'), 0o444)
+
+
+def carried_jvm_refused(bed):
+    carry_jvm(bed, REPORT)
+    bed.write('extractor.txt', 'version=1.2.2\n')  # not the version promised
+
+
+def plug_in(page=True, control=''):
+    def setup(bed):
+        bed.add_jvm('plugin', '1.3.1', product=PLUGIN, subkey='1.3')
+        prepare(bed, REPORT + control + 'jvmName=java plug-in\njvmRequiredVersion=1.3\n'
+                     'jvmCommandName=javaw.exe\nappletUrl=http://example.invalid/start.html\n', trace=True)
+        os.makedirs(bed.drive_c('browser'))
+        shutil.copy(os.path.join(TOOLS_DIR, 'browser_double.exe'), bed.drive_c('browser', 'browse.exe'))
+        bed.reg_add(r'HKCR\.html', None, 'htmlfile')
+        bed.reg_add(r'HKCR\htmlfile\shell\open\command', None, r'"C:\browser\browse.exe" "%1"')
+        if page:
+            bed.write('start.html', '<html></html>')
+    return setup
+
+
+class ExitCode(unittest.TestCase):
+    def check(self, rows):
+        for name, setup, code in rows:
+            with self.subTest(name), WineBed() as bed:
+                setup(bed)
+                run = bed.run('-s C:\\target')
+                self.assertEqual(run.exit_code, code)
+                codes = [l.split()[2].rstrip(b':') for l in log_lines(bed, 'jinstall.log')
+                         if l.startswith(b'exit code ')]
+                self.assertEqual(codes, [] if code == LEGACY else [b'%d' % code])
+                # The clean-up program runs after the launcher, which has ended with its own code.
+                self.assertTrue(setup is not hand_over or bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
+
+    def test_the_wizard_decides_once_it_has_proved_its_start(self):
+        self.check([
+            ('ended with 0, clean-up handed over', hand_over, 0),
+            ('its own code', wizard('exitCode=1602\n'), 1602),
+            ('no proof of start, no carried JVM for a second attempt', wizard('wizard=no\n'), 1067),
+            ('without the key', wizard('exitCode=1602\n', control=''), LEGACY),
+        ])
+
+    def test_each_failure_before_the_wizard_has_its_own_code(self):
+        self.check([
+            ('control file cannot be repaired', read_only_control, 1619),
+            ('control file gone, its repaired copy left', lambda bed: bed.write('__kiv.control', REPORT), 1619),
+            ('no JVM and none carried', lambda bed: prepare(bed, REPORT), 1633),
+            ('carried JVM refused', carried_jvm_refused, 1603),
+            ('the key says no', lambda bed: prepare(bed, 'exitCodeReport=no\n'), LEGACY),
+        ])
+
+    def test_plug_in_mode(self):
+        self.check([
+            ('browser shown and closed', plug_in(), 0),
+            ('security files fail', plug_in(control='keystoreFilename=${user.home}/identitydb.obj\n'), 82),
+            ('no browser for the page, no carried JVM', plug_in(page=False), 1155),
+        ])
+
+
+if __name__ == '__main__':
+    unittest.main()
