@@ -1,22 +1,13 @@
+#include "diagnostics/box_text.h"
+
 #include <set>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "diagnostics/box_text.h"
-#include "launcher/startup_text.h"
-
 namespace {
 
 const char kEnglishSuffix[] = "\n\nSee errors.log and jinstall.log files for details.";
-
-TEST(StartupTextTest, EnglishForAnyOtherNameAndProperFrenchLetters) {
-    for (const char* language : {"english", "klingon", "French", ""}) {
-        EXPECT_STREQ(startupText(language), "Unpacking the installer...") << language;
-    }
-    EXPECT_STREQ(startupText("french"), "Pr\xe9paration Wizard...");
-    EXPECT_STREQ(startupText("german"), "Bereite Wizard..");
-}
 
 TEST(ErrorSuffixTest, EnglishForUnknownOrWrongCase) {
     for (const char* language : {"english", "klingon", "", "English"}) {

@@ -1,11 +1,9 @@
-#include "diagnostics/log.h"
+#include "diagnostics/trace.h"
 
 #include <regex>
 #include <string>
 #include <vector>
 
-#include "diagnostics/log_text.h"
-#include "diagnostics/trace.h"
 #include "temp_dir.h"
 #include "util/file_utils.h"
 
@@ -24,18 +22,6 @@ void expectLines(const std::string& file, const std::vector<std::string>& messag
 }
 
 using LogTest = TempDirTest;
-
-TEST_F(LogTest, AppendsStampedLinesInEveryForm) {
-    Log log;
-    log.logMessage("test.log", "message");
-    log.logMessage("test.log", "first", "second");
-    log.logMessage("test.log", "flag", 5);
-    log.logMessage("test.log", "flag", -1);
-    log.logMessage("test.log", "flag", 0);
-    log.logMessage("test.log", "");
-    expectLines("test.log",
-                {"message", "first second", "flag: true", "flag: true", "flag: false", ""});
-}
 
 TEST_F(LogTest, TraceWritesOnlyToExistingFile) {
     Trace trace;
@@ -58,24 +44,6 @@ TEST_F(LogTest, LogAndTraceAlwaysWritesLog) {
     trace.logAndTraceMessage("errors.log", "trace.log", "first", "second");
     expectLines("errors.log", {"failed", "again: true", "first second"});
     expectLines("trace.log", {"again: true", "first second"});
-}
-
-}  // namespace
-
-namespace {
-
-TEST(TimeStampTest, StandardFormWithTheDayPaddedByABlank) {
-    std::tm time = {};
-    time.tm_wday = 0;
-    time.tm_mon = 11;
-    time.tm_mday = 6;
-    time.tm_hour = 9;
-    time.tm_min = 5;
-    time.tm_sec = 7;
-    time.tm_year = 126;
-    EXPECT_EQ(timeStampText(time), "Sun Dec  6 09:05:07 2026");
-    time.tm_mday = 16;
-    EXPECT_EQ(timeStampText(time), "Sun Dec 16 09:05:07 2026");
 }
 
 }  // namespace

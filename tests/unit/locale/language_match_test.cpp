@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "util/text.h"
-
 namespace {
 
 struct MatchCase {
@@ -48,12 +46,6 @@ TEST(MatchLanguageTextTest, LowerCasesInPlaceAndNamesLogTag) {
     ASSERT_NE(group, nullptr);
     EXPECT_STREQ(group->logTag, "French found");
     EXPECT_EQ(text, "france");
-}
-
-TEST(LowerAsciiLettersTest, LeavesOtherBytesAlone) {
-    std::string text = "AZaz09-\xc9\xd1\xe9\xff@[";
-    lowerAsciiLetters(text);
-    EXPECT_EQ(text, "azaz09-\xc9\xd1\xe9\xff@[");
 }
 
 }  // namespace

@@ -1,69 +1,16 @@
+#include "security/security.h"
+
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "security/security.h"
 #include "security/security_text.h"
 #include "temp_dir.h"
 #include "util/file_utils.h"
 
 namespace {
-
-TEST(SecurityTextTest, BackupNamesReplaceOnlyTheFileNamesExtension) {
-    const struct {
-        const char* path;
-        int number;
-        const char* backup;
-    } cases[] = {
-        {"C:\\jre\\lib\\security\\java.policy", 1, "C:\\jre\\lib\\security\\java.001"},
-        {"C:\\WINDOWS\\.java.policy", 2, "C:\\WINDOWS\\.java.002"},
-        {"C:\\my.dir\\identitydb", 1, "C:\\my.dir\\identitydb.001"},
-        {"identitydb.obj", 12, "identitydb.obj.012"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(backupName(c.path, c.number), c.backup);
-    }
-    // .001 to .004 exist
-    auto fourTaken = [](const std::string& name) { return name < "C:\\a\\b.005"; };
-    EXPECT_EQ(freeBackupName("C:\\a\\b.obj", fourTaken), "C:\\a\\b.005");
-    EXPECT_EQ(freeBackupName("C:\\a\\b.obj", [](const std::string&) { return true; }), "");
-}
-
-TEST(SecurityTextTest, RenamingNoticeNamesTheBackupInTheUsersLanguage) {
-    const char* cases[][2] = {
-        {"spanish", "Reagrupado  C:\\w\\x.obj a C:\\w\\x.003"},
-        {"french", "Renomm\xe9 C:\\w\\x.obj en C:\\w\\x.003"},
-        {"klingon", "Renamed C:\\w\\x.obj to C:\\w\\x.003"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c[0]);
-        EXPECT_EQ(renamingNotice(c[0], "C:\\w\\x.obj", "C:\\w\\x.003"), c[1]);
-    }
-}
-
-TEST(SecurityTextTest, IdentityDatabaseLines) {
-    const char* cases[][2] = {
-        {"identity.database=C:/jdk//lib\\\\sec/id.obj \r\n", "C:\\jdk\\lib\\sec\\id.obj"},
-        {"identity.database=${user.home}/identitydb.obj", "C:\\home\\identitydb.obj"},
-        {"identity.database=${java.home}/lib/id.obj\n", "C:\\jre\\lib\\id.obj"},
-        {"#identity.database=C:/x.obj\n", nullptr},
-        {" identity.database=C:/x.obj\n", nullptr},
-        {"identity.database=  \r\n", nullptr},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c[0]);
-        std::string path = "unchanged";
-        EXPECT_EQ(identityDatabasePath(c[0], "C:\\jre", "C:\\home", path), c[1] != nullptr);
-        EXPECT_EQ(path, c[1] ? c[1] : "unchanged");
-    }
-    EXPECT_TRUE(liesDirectlyInUserHome("${USER.Home}/a"));
-    for (const char* entry : {"${user.home}a", "${java.home}/a", "${user.home}/"}) {
-        EXPECT_FALSE(liesDirectlyInUserHome(entry)) << entry;
-    }
-}
 
 class SecurityTest : public TempDirTest {
 protected:

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "util/quoting.h"
-#include "util/text.h"
-
 namespace {
 
 struct ParseCase {
@@ -71,24 +68,6 @@ TEST(CommandTailTest, SkipsTheProgramNameAndTheBlanksAfterIt) {
     // Accented letters belong to the name and to the first argument.
     EXPECT_EQ(tailOf("C:\\T\xe9l\xe9" "chargements\\launcher.exe -q x"), "-q x");
     EXPECT_EQ(tailOf("launcher.exe \xc9" "ditions"), "\xc9" "ditions");
-}
-
-TEST(TrimLineEndTest, DropsTrailingBlanksAndLineEnds) {
-    EXPECT_EQ(trimLineEnd("C:\\dir  \r\n"), "C:\\dir");
-    EXPECT_EQ(trimLineEnd("C:\\my dir\n"), "C:\\my dir");
-    EXPECT_EQ(trimLineEnd("  \r\n"), "");
-    EXPECT_EQ(trimLineEnd(""), "");
-}
-
-TEST(QuoteIfBlankTest, QuotesOnlyWhenBlankPresent) {
-    EXPECT_EQ(quoteIfBlank("C:\\a b"), "\"C:\\a b\"");
-    EXPECT_EQ(quoteIfBlank("C:\\ab"), "C:\\ab");
-    // A closing quote after backslashes would be read as an escaped quote.
-    EXPECT_EQ(quoteIfBlank("C:\\My Dir\\"), "\"C:\\My Dir\\\\\"");
-    EXPECT_EQ(quoteWhole("a\\b"), "\"a\\b\"");
-    // A program's path knows no escapes.
-    EXPECT_EQ(quoteProgramIfBlank("C:\\My Dir\\"), "\"C:\\My Dir\\\"");
-    EXPECT_EQ(unquoteProgram("\"C:\\My Dir\\\""), "C:\\My Dir\\");
 }
 
 }  // namespace

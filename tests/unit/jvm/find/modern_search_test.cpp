@@ -1,44 +1,22 @@
+#include "jvm/find/modern_search.h"
+
 #include <windows.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "jvm/find/jvm_ok.h"
-#include "jvm/find/modern_search.h"
 #include "temp_dir.h"
 #include "util/file_utils.h"
 #include "util/win_handles.h"
 
 namespace {
 
-using JvmOkTest = TempDirTest;
-
-// Without TestJvm.class every existing executable passes, so only the names are tested here.
-TEST_F(JvmOkTest, JreNameFallsBackToTheJavaNameAndIsRestoredOnFailure) {
-    std::filesystem::create_directories("home/bin");
-    writeFile("home/bin/javaw.exe", "MZ");
-    writeFile("jinstall.sem", "");
-    std::string home = getCurrentDir() + "\\home";
-    JvmOk check;
-    std::string name = "jrew.exe", path;
-    EXPECT_EQ(check.jvmCorrectVersion("1.3", "", "", home, name, path), 1);
-    EXPECT_EQ(name, "javaw.exe");
-    EXPECT_EQ(path, home + "\\bin\\javaw.exe");
-
-    name = "jrew.exe";
-    EXPECT_EQ(check.jvmCorrectVersion("1.3", "", "", "1.2", home, name, path), 0);  // registry text
-    EXPECT_EQ(name, "jrew.exe");
-
-    std::remove("jinstall.sem");  // the console twin is looked for now, and is missing
-    EXPECT_EQ(check.jvmCorrectVersion("1.3", "", "", home, name, path), 0);
-    EXPECT_EQ(name, "jrew.exe");
-    EXPECT_EQ(path, home + "\\bin\\java.exe");  // the last path tried
-}
+using ModernSearchTest = TempDirTest;
 
 // Wine reports every process elevated, so the road of a user without elevation
 // is taken here through the search's system queries.
-TEST_F(JvmOkTest, UserSourcesAreSearchedOnlyWithoutElevation) {
+TEST_F(ModernSearchTest, UserSourcesAreSearchedOnlyWithoutElevation) {
     for (const char* home : {"user\\bin", "env\\bin"}) {
         std::filesystem::create_directories(home);
         writeFile(std::string(home) + "\\javaw.exe", "MZ");
