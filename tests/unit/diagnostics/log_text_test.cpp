@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(TimeStampTest, StandardFormWithTheDayPaddedByABlank) {
     std::tm time = {};
     time.tm_wday = 0;
@@ -17,5 +15,3 @@ TEST(TimeStampTest, StandardFormWithTheDayPaddedByABlank) {
     time.tm_mday = 16;
     EXPECT_EQ(timeStampText(time), "Sun Dec 16 09:05:07 2026");
 }
-
-}  // namespace

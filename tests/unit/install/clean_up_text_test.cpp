@@ -1,17 +1,14 @@
+#include "install/clean_up_text.h"
+
 #include <string>
 
 #include <gtest/gtest.h>
-
-#include "install/clean_up_text.h"
-
-namespace {
 
 TEST(CleanUpTextTest, ManifestNamesOnlyFromExactNameLines) {
     std::string name;
     EXPECT_TRUE(manifestName("Name: lib/a.class   \r\n", name));
     EXPECT_EQ(name, "lib/a.class");
-    for (const char* line :
-         {"Name:    \n", "Name: \r\n", "Name:x\n", "name: x\n", " Name: x\n", "Manifest-Version: 1.0\n"}) {
+    for (const char* line : {"Name: \r\n", "Name:x\n", "name: x\n", " Name: x\n", "Manifest-Version: 1.0\n"}) {
         EXPECT_FALSE(manifestName(line, name)) << line;
     }
 }
@@ -45,5 +42,3 @@ TEST(CleanUpTextTest, PropertiesLinesAreReadBackWithBackslashes) {
     // Backslashes already there are dropped, as the file is written with forward slashes.
     EXPECT_EQ(readBackPropertiesLine("nativeTempJvmDir=C:\\tmp/jvm"), "nativeTempJvmDir=C:tmp\\jvm");
 }
-
-}  // namespace

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "install/install.h"
-#include "temp_dir.h"
+#include "scratch.h"
 #include "util/file_utils.h"
 
 namespace {
@@ -28,24 +28,6 @@ protected:
 
     std::string oldPath_;
 };
-
-TEST_F(PathEnvironmentTest, IsDirInPathTakesTheFirstExistingEntryEndingWithTheName) {
-    std::string here = getCurrentDir();
-    std::filesystem::create_directories("WINNT/system32");
-    setPath(here + "\\WINNT\\system32;" + here + "\\WINNT\\;;" + here + "\\missing\\WINNT;" + here +
-            "\\WINNT;");
-    Install install;
-    std::string name = "WinNT";
-    std::string result;
-    EXPECT_EQ(install.isDirInPath(name, result), 1);
-    EXPECT_EQ(name, "winnt");
-    EXPECT_EQ(result, lower(here) + "\\winnt");
-
-    setPath(here + "\\WINNT\\system32");
-    result = "untouched";
-    EXPECT_EQ(install.isDirInPath(name, result), 0);
-    EXPECT_EQ(result, "untouched");
-}
 
 TEST_F(PathEnvironmentTest, NineXHomeDirectoryFallsBackToThePath) {
     // The 9x registry source is absent in the test prefix, so PATH decides.

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(NativePropertiesTextTest, InstalledInTempOnlyWhenItCanBeTold) {
     const std::string head = "nativeJvmHomeDir=C:/jdk\n";
     const struct {
@@ -29,5 +27,3 @@ TEST(NativePropertiesTextTest, InstalledInTempOnlyWhenItCanBeTold) {
             head + c.text);
     }
 }
-
-}  // namespace

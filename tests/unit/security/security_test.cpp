@@ -3,48 +3,34 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "security/security_text.h"
-#include "temp_dir.h"
+#include "scratch.h"
 #include "util/file_utils.h"
 
 namespace {
 
-class SecurityTest : public TempDirTest {
+// The login name is looked up in the scratch HKEY_LOCAL_MACHINE.
+class SecurityTest : public ScratchMachineTest {
 protected:
     void SetUp() override {
-        TempDirTest::SetUp();
+        ScratchMachineTest::SetUp();
         javaHome_ = (dir_ / "jre").string();
         userHome_ = (dir_ / "home").string();
         ASSERT_EQ(_mkdir(javaHome_.c_str()), 0);
         ASSERT_EQ(_mkdir(userHome_.c_str()), 0);
-        // One scratch key per process: ctest runs tests of this fixture side by side.
-        scratch_ = "Software\\SecurityTestScratch" + std::to_string(_getpid());
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, scratch_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                  nullptr, &loginRoot_, nullptr), ERROR_SUCCESS);
-    }
-    void TearDown() override {
-        RegCloseKey(loginRoot_);
-        RegDeleteTreeA(HKEY_CURRENT_USER, scratch_.c_str());
-        TempDirTest::TearDown();
-    }
-    void registerLogin(const char* key, const char* name, const char* value) {
-        ASSERT_EQ(RegSetKeyValueA(loginRoot_, key, name, REG_SZ, value, strlen(value) + 1), ERROR_SUCCESS);
     }
     int install(const std::string& system, const std::string& user, const std::string& keystore,
                 int replace) {
-        Security security(loginRoot_);
-        return security.addSecurity(system, user, keystore, javaHome_, userHome_, replace);
+        return Security().addSecurity(system, user, keystore, javaHome_, userHome_, replace);
     }
 
-    static constexpr const char* kWinlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
-    std::string javaHome_, userHome_, scratch_;
-    HKEY loginRoot_ = nullptr;
+    const std::string kWinlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+    std::string javaHome_, userHome_;
 };
 
-TEST_F(SecurityTest, PoliciesLandWhereTheirSpecificationsSay) {
+TEST_F(SecurityTest, PoliciesLandWhereTheirEntriesPoint) {
     std::string plainDir = (dir_ / "plain" / "sub").string();
     std::string plainSpec = (dir_ / "plain" / "sub" / "p.policy").string();
     for (char& c : plainSpec) c = c == '\\' ? '/' : c;
@@ -108,9 +94,8 @@ TEST_F(SecurityTest, FailedStepsKeepTheUsersFilesAndLeaveTraceLines) {
     javaHome_ = (dir_ / "missing").string();
     EXPECT_EQ(install("${java.home}/lib/java.policy", "${user.home}/java.policy", "", 0), 1);
     EXPECT_EQ(install("${user.home}/java.policy", "${java.home}/lib/java.policy", "", 0), 1);
-    std::string log = readFile("jinstall.log");
-    EXPECT_NE(log.find("unable to create security directory " + javaHome_ + "\\lib"), std::string::npos);
-    EXPECT_NE(log.find("unable to get destination ${java.home}/lib/java.policy"), std::string::npos);
+    EXPECT_TRUE(logged("jinstall.log", "unable to create security directory " + javaHome_ + "\\lib"));
+    EXPECT_TRUE(logged("jinstall.log", "unable to get destination ${java.home}/lib/java.policy"));
 }
 
 TEST_F(SecurityTest, IdentityDatabaseGoesWhereJavaSecuritySays) {
@@ -123,7 +108,7 @@ TEST_F(SecurityTest, IdentityDatabaseGoesWhereJavaSecuritySays) {
     ASSERT_EQ(_mkdir((javaHome_ + "\\lib").c_str()), 0);
     ASSERT_EQ(_mkdir((javaHome_ + "\\lib\\security").c_str()), 0);
     writeFile("identitydb.obj", "store");
-    registerLogin(kWinlogon, "UserName", "tester");
+    setMachineValue(kWinlogon, "UserName", "tester");
     for (const auto& c : cases) {
         SCOPED_TRACE(c[0]);
         writeFile(javaHome_ + "\\lib\\security\\java.security", c[0]);
@@ -140,16 +125,16 @@ TEST_F(SecurityTest, StoreInTheUserHomeIsCopiedToTheLoginsProfile) {
     EXPECT_EQ(readFile(userHome_ + "\\identitydb.obj"), "store");
     EXPECT_EQ(install("", "", "${user.home}/keys/identitydb.obj", 0), 1);  // not directly in the home
 
-    registerLogin(kWinlogon, "UserName", "");
-    registerLogin(kWinlogon, "DefaultUserName", "tester");
+    setMachineValue(kWinlogon, "UserName", "");
+    setMachineValue(kWinlogon, "DefaultUserName", "tester");
     EXPECT_EQ(install("", "", "${user.home}/identitydb.obj", 0), 1);
     EXPECT_EQ(readFile(profileCopy), "store");
 
-    Security security(loginRoot_);
+    Security security;
     std::string name;
     EXPECT_EQ(security.getLoginName(0, name), 0);
-    registerLogin("Network\\Logon", "username", "nine");
-    registerLogin(kWinlogon, "UserName", "now");
+    setMachineValue("Network\\Logon", "username", "nine");
+    setMachineValue(kWinlogon, "UserName", "now");
     for (int winNT : {0, 1}) {
         EXPECT_EQ(security.getLoginName(winNT, name), 1);
         EXPECT_EQ(name, winNT ? "now" : "nine");

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(SecurityTextTest, BackupNamesReplaceOnlyTheFileNamesExtension) {
     const struct {
         const char* path;
@@ -21,10 +19,6 @@ TEST(SecurityTextTest, BackupNamesReplaceOnlyTheFileNamesExtension) {
         SCOPED_TRACE(c.path);
         EXPECT_EQ(backupName(c.path, c.number), c.backup);
     }
-    // .001 to .004 exist
-    auto fourTaken = [](const std::string& name) { return name < "C:\\a\\b.005"; };
-    EXPECT_EQ(freeBackupName("C:\\a\\b.obj", fourTaken), "C:\\a\\b.005");
-    EXPECT_EQ(freeBackupName("C:\\a\\b.obj", [](const std::string&) { return true; }), "");
 }
 
 TEST(SecurityTextTest, RenamingNoticeNamesTheBackupInTheUsersLanguage) {
@@ -54,10 +48,4 @@ TEST(SecurityTextTest, IdentityDatabaseLines) {
         EXPECT_EQ(identityDatabasePath(c[0], "C:\\jre", "C:\\home", path), c[1] != nullptr);
         EXPECT_EQ(path, c[1] ? c[1] : "unchanged");
     }
-    EXPECT_TRUE(liesDirectlyInUserHome("${USER.Home}/a"));
-    for (const char* entry : {"${user.home}a", "${java.home}/a", "${user.home}/"}) {
-        EXPECT_FALSE(liesDirectlyInUserHome(entry)) << entry;
-    }
 }
-
-}  // namespace

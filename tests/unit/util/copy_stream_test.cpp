@@ -2,13 +2,11 @@
 
 #include <cstdio>
 
-#include "temp_dir.h"
+#include "scratch.h"
 
-namespace {
+using CopyStreamTest = TempDirTest;
 
-using CopyFileTest = TempDirTest;
-
-TEST_F(CopyFileTest, CopyStreamFailsOnBadStreamsWithoutLooping) {
+TEST_F(CopyStreamTest, FailsOnBadStreamsWithoutLooping) {
     // Write-only, so every read fails; it holds data, so a copy that read nothing
     // cannot pass as complete.
     FILE* in = std::fopen("input.bin", "wb");
@@ -22,5 +20,3 @@ TEST_F(CopyFileTest, CopyStreamFailsOnBadStreamsWithoutLooping) {
     std::fclose(in);
     std::fclose(out);
 }
-
-}  // namespace

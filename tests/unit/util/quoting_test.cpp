@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-TEST(QuoteIfBlankTest, QuotesOnlyWhenBlankPresent) {
+TEST(QuotingTest, QuotesOnlyWhenBlankPresent) {
     EXPECT_EQ(quoteIfBlank("C:\\a b"), "\"C:\\a b\"");
     EXPECT_EQ(quoteIfBlank("C:\\ab"), "C:\\ab");
     // A closing quote after backslashes would be read as an escaped quote.
@@ -14,5 +12,3 @@ TEST(QuoteIfBlankTest, QuotesOnlyWhenBlankPresent) {
     EXPECT_EQ(quoteProgramIfBlank("C:\\My Dir\\"), "\"C:\\My Dir\\\"");
     EXPECT_EQ(unquoteProgram("\"C:\\My Dir\\\""), "C:\\My Dir\\");
 }
-
-}  // namespace

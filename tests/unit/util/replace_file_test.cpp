@@ -3,13 +3,12 @@
 #include <cstdio>
 #include <string>
 
-#include "control/get_parameters.h"
-#include "temp_dir.h"
+#include "scratch.h"
 #include "util/file_utils.h"
 
 namespace {
 
-using CopyFileTest = TempDirTest;
+using ReplaceFileTest = TempDirTest;
 
 // Windows 95, 98 and Me: no one-step replace, and here the steps named in
 // `failingSteps` fail ("rename from>to", "remove name").
@@ -31,7 +30,7 @@ int removeUnlessFailing(const char* name) {
 
 const FileSteps kWindows95Steps = {noOneStep, renameUnlessFailing, removeUnlessFailing};
 
-TEST_F(CopyFileTest, ReplacementInStepsNeverLosesTheFileAndTheNextStartPutsItRight) {
+TEST_F(ReplaceFileTest, ReplacementInStepsNeverLosesTheFileAndTheNextStartPutsItRight) {
     auto content = [](const char* name) { return fileExists(name) ? readFile(name) : "-"; };
     const struct {
         const char* failing;
@@ -60,11 +59,6 @@ TEST_F(CopyFileTest, ReplacementInStepsNeverLosesTheFileAndTheNextStartPutsItRig
         EXPECT_EQ(content("backup"), "-");
         std::remove("copy");
     }
-    // The control file's repair begins by putting right what an earlier run left.
-    writeFile("__kivold.control", "jvmName=JRE\n");
-    EXPECT_EQ(GetParameters().convertLineEndings("kiv.control"), 1);
-    EXPECT_EQ(content("kiv.control"), "jvmName=JRE\r\n");
-    EXPECT_EQ(content("__kivold.control"), "-");
 }
 
 }  // namespace

@@ -19,57 +19,37 @@ struct RecordingTraits {
 using Handle = UniqueHandle<RecordingTraits>;
 using Released = std::vector<int>;
 
-class UniqueHandleTest : public ::testing::Test {
-protected:
-    void SetUp() override { released.clear(); }
-};
-
-TEST_F(UniqueHandleTest, ReleasedOnceAtScopeEndButNotWhenEmpty) {
+TEST(UniqueHandleTest, ReleasedOnceByScopeMoveAndResetButNotWhenEmpty) {
+    released.clear();
     {
-        Handle handle(7), empty, explicitEmpty(0);
-        EXPECT_TRUE(handle);
-        EXPECT_FALSE(empty);
-        EXPECT_FALSE(explicitEmpty.valid());
-        EXPECT_TRUE(released.empty());
-    }
-    EXPECT_EQ(released, Released{7});
-}
-
-TEST_F(UniqueHandleTest, MoveTransfersOwnership) {
-    {
-        Handle first(1);
+        Handle first(1), empty, explicitEmpty(0);
+        EXPECT_TRUE(first);
+        EXPECT_FALSE(empty || explicitEmpty.valid());
         Handle second(std::move(first));
         EXPECT_FALSE(first);
         Handle third(3);
         third = std::move(second);
         EXPECT_EQ(released, Released{3});  // the overwritten handle goes at once
-        EXPECT_FALSE(second);
         EXPECT_EQ(third.get(), 1);
     }
     EXPECT_EQ(released, (Released{3, 1}));
 }
 
-TEST_F(UniqueHandleTest, ResetReleasesOldHandleButReleaseDoesNot) {
-    Handle handle(1);
-    handle.reset(2);
-    EXPECT_EQ(released, Released{1});
-    EXPECT_EQ(handle.release(), 2);
-    EXPECT_FALSE(handle);
-    handle.reset(3);
-    handle.reset();
-    EXPECT_EQ(released, (Released{1, 3}));
-    EXPECT_FALSE(handle);
-}
-
-TEST_F(UniqueHandleTest, PutReleasesBeforeHandingOutAddress) {
+TEST(UniqueHandleTest, ResetAndPutReleaseTheOldHandleButReleaseDoesNot) {
+    released.clear();
     {
         Handle handle(1);
-        int* slot = handle.put();
+        handle.reset(2);
         EXPECT_EQ(released, Released{1});
+        EXPECT_EQ(handle.release(), 2);
+        EXPECT_FALSE(handle);
+        handle.reset(3);
+        int* slot = handle.put();
+        EXPECT_EQ(released, (Released{1, 3}));
         EXPECT_EQ(*slot, 0);
         *slot = 9;
     }
-    EXPECT_EQ(released, (Released{1, 9}));
+    EXPECT_EQ(released, (Released{1, 3, 9}));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "temp_dir.h"
+#include "scratch.h"
 #include "util/file_utils.h"
 
 namespace {
