@@ -41,9 +41,7 @@ Model read(const std::string& text) {
     if (tagStart == std::string::npos) return model;
     std::size_t tagEnd = text.find_first_not_of(kTagCharacters, tagStart);
     model.tag = text.substr(tagStart, tagEnd == std::string::npos ? std::string::npos : tagEnd - tagStart);
-    for (char& c : model.tag) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    }
+    lowerAsciiLetters(model.tag);
     return model;
 }
 
@@ -57,14 +55,9 @@ std::vector<Number> significant(const Model& model, std::size_t count = std::str
     return result;
 }
 
-template <typename T>
-int order(const T& a, const T& b) {
-    return a < b ? -1 : b < a ? 1 : 0;
-}
-
 int modelCompare(const Model& a, const Model& b) {
     auto key = [](const Model& m) { return std::make_tuple(significant(m), m.tag.empty(), m.tag); };
-    return order(key(a), key(b));
+    return key(a) < key(b) ? -1 : key(b) < key(a) ? 1 : 0;
 }
 
 bool modelAccepts(const std::string& version, const std::string& required, const std::string& minimum,
@@ -87,27 +80,18 @@ bool modelAccepts(const std::string& version, const std::string& required, const
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto parts = splitInput(data, size, 4);
     for (const std::string& a : parts) {
-        for (const std::string& b : parts) {
-            const int product = compareVersionNumbers(a, b);
-            FUZZ_CHECK(product >= -1 && product <= 1);
-            FUZZ_CHECK(product == modelCompare(read(a), read(b)));
-            FUZZ_CHECK(compareVersionNumbers(b, a) == -product);
-        }
+        for (const std::string& b : parts) FUZZ_CHECK(compareVersionNumbers(a, b) == modelCompare(read(a), read(b)));
     }
     const std::string& version = parts[0];
     FUZZ_CHECK(versionAcceptableByNumbers(version, parts[1], parts[2], parts[3]) ==
                modelAccepts(version, parts[1], parts[2], parts[3]));
     FUZZ_CHECK(versionAcceptableByNumbers(version, "", parts[2], parts[3]) ==
                modelAccepts(version, "", parts[2], parts[3]));
-    FUZZ_CHECK(versionAcceptableByNumbers(version, version, "", ""));
 
+    // The token begins at the first digit and holds only what a version can.
     const std::string token = extractVersionToken(version);
     const std::size_t digit = version.find_first_of(kDigits);
-    if (digit == std::string::npos) {
-        FUZZ_CHECK(token.empty());
-    } else {
-        FUZZ_CHECK(version.compare(digit, token.size(), token) == 0);
-        FUZZ_CHECK(token.find_first_not_of(std::string(kTagCharacters) + "+") == std::string::npos);
-    }
+    FUZZ_CHECK(digit == std::string::npos ? token.empty() : version.compare(digit, token.size(), token) == 0);
+    FUZZ_CHECK(token.find_first_not_of(std::string(kTagCharacters) + "+") == std::string::npos);
     return 0;
 }
