@@ -47,23 +47,3 @@ inline std::vector<std::string> readAllLines(const std::string& text, int limit,
     std::fclose(stream);
     return lines;
 }
-
-// A model of the reader: one read takes the text up to and including the next
-// line feed, at most `limit` characters; a NUL ends the line's text. Without a
-// line feed seen, kRestDropped skips on past the next one.
-inline std::vector<std::string> modelLines(const std::string& text, std::size_t limit, LongLine longLine) {
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\n', start);
-        std::size_t length = end == std::string::npos ? text.size() - start : end - start + 1;
-        const std::string piece = text.substr(start, length < limit ? length : limit);
-        start += piece.size();
-        const std::size_t stop = piece.find_first_of(std::string("\n\0", 2));
-        lines.push_back(piece.substr(0, stop));
-        if ((stop == std::string::npos || piece[stop] != '\n') && longLine == LongLine::kRestDropped) {
-            end = text.find('\n', start);
-            start = end == std::string::npos ? text.size() : end + 1;
-        }
-    }
-    return lines;
-}

@@ -9,8 +9,6 @@
 #include "fuzz_input.h"
 #include "jvm/find/version_numbers.h"
 
-namespace {
-
 const char kDigits[] = "0123456789";
 const char kTagCharacters[] =
     "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ._-";
@@ -22,7 +20,7 @@ struct Model {
     std::string tag;
 };
 
-Model read(const std::string& text) {
+static Model read(const std::string& text) {
     Model model;
     std::size_t at = 0;
     while (at < text.size() && text.find_first_of(kDigits, at) == at) {
@@ -46,7 +44,7 @@ Model read(const std::string& text) {
 }
 
 // The first `count` numbers (all when count is npos), missing ones as zeros, trailing zeros dropped.
-std::vector<Number> significant(const Model& model, std::size_t count = std::string::npos) {
+static std::vector<Number> significant(const Model& model, std::size_t count = std::string::npos) {
     std::vector<std::string> numbers = model.numbers;
     if (count != std::string::npos) numbers.resize(count);
     while (!numbers.empty() && numbers.back().empty()) numbers.pop_back();
@@ -55,12 +53,12 @@ std::vector<Number> significant(const Model& model, std::size_t count = std::str
     return result;
 }
 
-int modelCompare(const Model& a, const Model& b) {
+static int modelCompare(const Model& a, const Model& b) {
     auto key = [](const Model& m) { return std::make_tuple(significant(m), m.tag.empty(), m.tag); };
     return key(a) < key(b) ? -1 : key(b) < key(a) ? 1 : 0;
 }
 
-bool modelAccepts(const std::string& version, const std::string& required, const std::string& minimum,
+static bool modelAccepts(const std::string& version, const std::string& required, const std::string& minimum,
                   const std::string& maximum) {
     const Model v = read(version);
     if (!required.empty()) {
@@ -75,12 +73,13 @@ bool modelAccepts(const std::string& version, const std::string& required, const
     return !(significant(m) < significant(v, m.numbers.size()));
 }
 
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto parts = splitInput(data, size, 4);
     for (const std::string& a : parts) {
-        for (const std::string& b : parts) FUZZ_CHECK(compareVersionNumbers(a, b) == modelCompare(read(a), read(b)));
+        for (const std::string& b : parts) {
+            FUZZ_CHECK(compareVersionNumbers(a, b) == modelCompare(read(a), read(b)));
+        }
     }
     const std::string& version = parts[0];
     FUZZ_CHECK(versionAcceptableByNumbers(version, parts[1], parts[2], parts[3]) ==
