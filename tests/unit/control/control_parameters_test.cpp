@@ -5,12 +5,10 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-ControlParameters readLines(std::initializer_list<std::string> lines, bool console = false) {
+static ControlParameters readLines(std::initializer_list<std::string> lines) {
     ControlParameters parameters;
     for (const std::string& line : lines) storeKeyLine(line, parameters, nullptr);
-    applyDefaults(parameters, console);
+    applyDefaults(parameters, false);
     return parameters;
 }
 
@@ -26,16 +24,3 @@ TEST(ControlParametersTest, StoresLastOccurrenceCutToCapacity) {
     EXPECT_EQ(p.jvmVersion, longValue.substr(0, 200));
     EXPECT_EQ(p.searchForJvm, longValue.substr(0, 99));
 }
-
-TEST(ControlParametersTest, DefaultsDependOnWhichVersionsAreGiven) {
-    EXPECT_EQ(readLines({}).loaderClasspath, ".;install.jar;swingall.jar");
-    EXPECT_EQ(readLines({"jvmVersion=1.3.1"}).jvmRequiredVersion, "1.3.1");
-    // A range replaces the single required version.
-    ControlParameters p = readLines({"jvmMinVersion=1.2"});
-    EXPECT_EQ(p.jvmRequiredVersion + p.jvmVersion, "");
-    p = readLines({"jvmRequiredVersion=1.3", "jvmMinVersion=1.2"});
-    EXPECT_EQ(p.jvmRequiredVersion, "1.3");
-    EXPECT_EQ(p.jvmVersion, "1.3");
-}
-
-}  // namespace

@@ -10,7 +10,6 @@ using TraceTest = TempDirTest;
 
 TEST_F(TraceTest, TracesOnlyToAnExistingFileAndFailuresAlwaysToTheLog) {
     Trace trace;
-    trace.traceMessage("trace.log", "lost");
     trace.logAndTraceMessage("errors.log", "trace.log", "failed");
     EXPECT_FALSE(fileExists("trace.log"));
     writeFile("trace.log", "");

@@ -6,8 +6,6 @@
 
 #include "scratch.h"
 
-namespace {
-
 // Sizes around one 30000-byte buffer and past the 20 buffers of one pass.
 class CopyFileSizeTest : public TempDirTest, public ::testing::WithParamInterface<int> {};
 
@@ -32,14 +30,9 @@ TEST_F(FileUtilsTest, FailedCopyLeavesTargetAlone) {
     EXPECT_EQ(readFile("target.bin"), "old");
     EXPECT_EQ(copyFile("missing.bin", "new.bin"), 0);
     EXPECT_FALSE(fileExists("new.bin"));
-    EXPECT_EQ(copyFile("source.bin", "nodir\\target.bin"), 0);
 }
 
 TEST_F(FileUtilsTest, AppendingAFileToItselfDoublesItOnce) {
-    writeFile("target.bin", "head\n");
-    writeFile("source.bin", "tail\r\n");
-    EXPECT_EQ(appendFile("source.bin", "target.bin"), 1);
-    EXPECT_EQ(readFile("target.bin"), "head\ntail\r\n");
     // A file within one pass is read whole before the first byte is written,
     // so the copy never reads what it has just appended.
     std::string content(599999, 'x');
@@ -55,5 +48,3 @@ TEST_F(FileUtilsTest, CurrentDirOfDriveRootHasNoBackslash) {
     ASSERT_EQ(_chdir("C:\\"), 0);
     EXPECT_EQ(getCurrentDir(), "C:");  // the fixture changes back
 }
-
-}  // namespace

@@ -6,29 +6,24 @@
 #include "scratch.h"
 #include "util/file_utils.h"
 
-namespace {
-
 using ReplaceFileTest = TempDirTest;
 
 // Windows 95, 98 and Me: no one-step replace, and here the steps named in
 // `failingSteps` fail ("rename from>to", "remove name").
-std::string failingSteps;
+static std::string failingSteps;
 
-int noOneStep(const char*, const char*) {
-    return -1;
-}
-
-int renameUnlessFailing(const char* from, const char* to) {
+static int renameUnlessFailing(const char* from, const char* to) {
     if (failingSteps.find(std::string("rename ") + from + ">" + to) != std::string::npos) return 0;
     return systemFileSteps().rename(from, to);
 }
 
-int removeUnlessFailing(const char* name) {
+static int removeUnlessFailing(const char* name) {
     if (failingSteps.find(std::string("remove ") + name) != std::string::npos) return 0;
     return systemFileSteps().remove(name);
 }
 
-const FileSteps kWindows95Steps = {noOneStep, renameUnlessFailing, removeUnlessFailing};
+const FileSteps kWindows95Steps = {[](const char*, const char*) { return -1; }, renameUnlessFailing,
+                                   removeUnlessFailing};
 
 TEST_F(ReplaceFileTest, ReplacementInStepsNeverLosesTheFileAndTheNextStartPutsItRight) {
     auto content = [](const char* name) { return fileExists(name) ? readFile(name) : "-"; };
@@ -60,5 +55,3 @@ TEST_F(ReplaceFileTest, ReplacementInStepsNeverLosesTheFileAndTheNextStartPutsIt
         std::remove("copy");
     }
 }
-
-}  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SearchOptionsTest, KeysAndCandidateLines) {
+TEST(SearchOptionsTest, KeysAndHomes) {
     JvmSearchOptions options = parseSearchOptions("YES", "Numeric", "30 s");
     EXPECT_TRUE(options.modernSearch && options.numericCompare && options.any());
     EXPECT_EQ(options.testTimeoutSeconds, 30u);
@@ -10,6 +10,4 @@ TEST(SearchOptionsTest, KeysAndCandidateLines) {
     EXPECT_FALSE(options.modernSearch || options.numericCompare || options.any());
     EXPECT_EQ(parseSearchOptions("", "", "99999999999").testTimeoutSeconds, 2000000u);
     EXPECT_EQ(cleanJvmHome("\"C:\\jdk 17\\\""), "C:\\jdk 17");
-    EXPECT_EQ(candidateLine("JAVA_HOME", "C:\\j", "", JvmVerdict::timedOut, false),
-              "jvm candidate: JAVA_HOME, home C:\\j, no version: rejected, timed out");
 }
