@@ -27,8 +27,6 @@ bool contains(const std::string& text, const char* part) {
 
 }  // namespace
 
-Security::Security() : loginRoot_(HKEY_LOCAL_MACHINE) {}
-
 int Security::addSecurity(const std::string& systemSecurityPolicyFilename,
                           const std::string& userSecurityPolicyFilename,
                           const std::string& keystoreFilename, const std::string& javaHomeDir,
@@ -200,12 +198,12 @@ int Security::getAlternateDestination(const std::string& filename, const std::st
 int Security::getLoginName(int winNT, std::string& loginName) {
     loginName.clear();
     if (winNT) {
-        if (!readRegistryText(loginRoot_, kWinlogonKey, "UserName", kLoginNameLimit, loginName) ||
+        if (!readRegistryText(HKEY_LOCAL_MACHINE, kWinlogonKey, "UserName", kLoginNameLimit, loginName) ||
             loginName.empty()) {
-            readRegistryText(loginRoot_, kWinlogonKey, "DefaultUserName", kLoginNameLimit, loginName);
+            readRegistryText(HKEY_LOCAL_MACHINE, kWinlogonKey, "DefaultUserName", kLoginNameLimit, loginName);
         }
     } else {
-        readRegistryText(loginRoot_, "Network\\Logon", "username", kLoginNameLimit, loginName);
+        readRegistryText(HKEY_LOCAL_MACHINE, "Network\\Logon", "username", kLoginNameLimit, loginName);
     }
     return loginName.empty() ? 0 : 1;
 }

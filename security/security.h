@@ -11,10 +11,6 @@
 // which is also the name of the source in the current directory.
 class Security : public Trace {
 public:
-    Security();
-    // For tests: looks up the login name below `loginRoot` instead of HKEY_LOCAL_MACHINE.
-    explicit Security(RegistryKey loginRoot) : loginRoot_(loginRoot) {}
-
     void setHwnd(WindowHandle window) { window_ = window; }
 
     // The whole job: the result of the last step that ran (1 if none ran). A
@@ -63,5 +59,4 @@ private:
                   const std::string& homeDirectory, int replace, bool traceNoDestination);
 
     WindowHandle window_ = nullptr;
-    RegistryKey loginRoot_;
 };
