@@ -134,7 +134,7 @@ class CleanUp(unittest.TestCase):
             try:
                 bed.installation('')
                 bed.write('startdir.txt', bed.windows_path(start) + '\r\n')
-                bed.run('')
+                self.assertEqual(bed.run('').texts, [NO_JRE_BOX])  # and no box that the logs are lost
                 self.assertTrue(os.path.exists(bed.drive_c('windows', 'errors.log')))
                 self.assertFalse(os.path.exists(bed.drive_c('windows', '__kivtest.zos')))
                 self.assertFalse(bed.exists('__kivtest.zos'))

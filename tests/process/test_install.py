@@ -7,7 +7,7 @@ import unittest
 from winebed import SUFFIX, WineBed, read_record
 
 JRE = 'Java Runtime Environment'
-STEP_13_BOX = (b'Unable to start the install wizard.\r\rIs there a "java" command in the path that '
+NOT_STARTED_BOX = (b'Unable to start the install wizard.\r\rIs there a "java" command in the path that '
                b'doesn\'t start the JRE?\r\rIf there is, remove it and try the installer again.' + SUFFIX)
 BROWSER_MESSAGE = (b'Please exit your browser now to complete the configuration for this installation.\n\n'
                    b'Make sure you are connected to the Internet until the installation finishes.')
@@ -64,11 +64,11 @@ class Wizard(unittest.TestCase):
             # carried), a semaphore left before, the wizard runs of each, the boxes
             ('a found JVM starts it; its exit code does not count', 'exitCode=3', None, False, [1, 0], []),
             ('a found JVM fails, the carried one starts it', 'wizard=no', 'starts', False, [1, 1], []),
-            ('both fail', 'wizard=no', 'fails', False, [1, 1], [STEP_13_BOX]),
+            ('both fail', 'wizard=no', 'fails', False, [1, 1], [NOT_STARTED_BOX]),
             ('the JVM this run installed fails: no second installation', None, 'fails', False, [0, 1],
-             [STEP_13_BOX]),
+             [NOT_STARTED_BOX]),
             ('a semaphore left by an interrupted run is no start', 'wizard=no', None, True, [1, 0],
-             [STEP_13_BOX]),
+             [NOT_STARTED_BOX]),
         ]
         for name, found, carried, stale, runs, boxes in rows:
             with self.subTest(name), WineBed() as bed:
@@ -100,7 +100,7 @@ class Wizard(unittest.TestCase):
         with WineBed() as bed:
             bed.add_jvm('jre', '1.1.8', product=JRE)
             bed.installation('', jar=False)
-            self.assertEqual(bed.run('').texts, [STEP_13_BOX])
+            self.assertEqual(bed.run('').texts, [NOT_STARTED_BOX])
             self.assertFalse(bed.exists('wizard-run.txt'))
             self.assertIn(b'install.jar does not exist.', bed.log('errors.log'))
 
@@ -147,7 +147,7 @@ class PassThrough(unittest.TestCase):
 
 class Applet(unittest.TestCase):
     def test_plug_in_mode_opens_the_page_in_its_browser_or_falls_back_to_the_wizard(self):
-        broken = [BROWSER_MESSAGE, b'Unable to find broswer.\n' + SUFFIX, STEP_13_BOX]
+        broken = [BROWSER_MESSAGE, b'Unable to find broswer.\n' + SUFFIX, NOT_STARTED_BOX]
         rows = [  # name, appletUrl and more keys, the page files, the boxes, the URL the browser got
             ('the page names its browser', URL, ['start.html'], [BROWSER_MESSAGE], URL),
             ('a URL ending in "/" is looked up as installapp2.html', 'http://example.invalid/setup/',
