@@ -4,18 +4,22 @@
 //        when it is first visible; ends when <stop-file> exists.
 //   boxwatch escape                      presses Escape on the status dialog.
 //   boxwatch close                       closes it as its system menu would (WM_CLOSE).
-//   boxwatch state                       prints whether the status dialog exists.
+//   boxwatch state                       prints whether the status dialog and the main
+//        window exist and are visible.
+//   boxwatch post <n>                    posts n empty messages to the launcher's main
+//        window, pauses for them to be taken, then prints the state.
 //   boxwatch exec <program> <file>       starts <program> with exactly the command line
-//        held in <file> after its name, waits, and prints its exit code. With "-"
-//        as <program>, <file> holds the whole command line, program name included,
-//        and the system finds the program from it.
+//        held in <file> after its name, waits, and prints its exit code.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "double_support.h"
 
 namespace {
 
@@ -78,7 +82,8 @@ HWND findStatusDialog() {
     return nullptr;
 }
 
-// Which standard icon a box shows, judged by its pixels on the screen.
+// Which standard icon a box shows, judged by its pixels on the screen: the one
+// that, drawn on the box's background, matches at least nine pixels in ten.
 std::string iconName(HWND box) {
     HWND icon = GetDlgItem(box, 0x440);         // Wine's id for the icon static
     if (!icon) icon = GetDlgItem(box, 0x14);    // Windows' id
@@ -87,32 +92,23 @@ std::string iconName(HWND box) {
     GetWindowRect(icon, &rect);
     const int size = GetSystemMetrics(SM_CXICON);
     HDC screen = GetDC(nullptr);
-    HDC shot = CreateCompatibleDC(screen);
-    HDC drawn = CreateCompatibleDC(screen);
+    HDC shot = CreateCompatibleDC(screen), drawn = CreateCompatibleDC(screen);
     HBITMAP shotBitmap = CreateCompatibleBitmap(screen, size, size);
     HBITMAP drawnBitmap = CreateCompatibleBitmap(screen, size, size);
-    HGDIOBJ oldShot = SelectObject(shot, shotBitmap);
-    HGDIOBJ oldDrawn = SelectObject(drawn, drawnBitmap);
+    HGDIOBJ oldShot = SelectObject(shot, shotBitmap), oldDrawn = SelectObject(drawn, drawnBitmap);
     BitBlt(shot, 0, 0, size, size, screen, rect.left, rect.top, SRCCOPY);
-    COLORREF background = GetPixel(shot, 0, 0);
-
-    struct Candidate { const char* name; LPCSTR id; } candidates[] = {
-        {"error", IDI_HAND}, {"warning", IDI_EXCLAMATION},
-        {"information", IDI_ASTERISK}, {"question", IDI_QUESTION}};
-    std::string best = "unknown";
-    int bestScore = size * size * 9 / 10;
-    for (const Candidate& candidate : candidates) {
-        HBRUSH brush = CreateSolidBrush(background);
+    HBRUSH background = CreateSolidBrush(GetPixel(shot, 0, 0));
+    std::string found = "unknown";
+    for (auto candidate : {std::make_pair("error", IDI_HAND), std::make_pair("warning", IDI_EXCLAMATION)}) {
         RECT all = {0, 0, size, size};
-        FillRect(drawn, &all, brush);
-        DeleteObject(brush);
-        DrawIcon(drawn, 0, 0, LoadIconA(nullptr, candidate.id));
-        int score = 0;
+        FillRect(drawn, &all, background);
+        DrawIcon(drawn, 0, 0, LoadIconA(nullptr, candidate.second));
+        int same = 0;
         for (int y = 0; y < size; ++y)
-            for (int x = 0; x < size; ++x)
-                if (GetPixel(drawn, x, y) == GetPixel(shot, x, y)) ++score;
-        if (score > bestScore) { bestScore = score; best = candidate.name; }
+            for (int x = 0; x < size; ++x) same += GetPixel(drawn, x, y) == GetPixel(shot, x, y);
+        if (same > size * size * 9 / 10) found = candidate.first;
     }
+    DeleteObject(background);
     SelectObject(shot, oldShot);
     SelectObject(drawn, oldDrawn);
     DeleteObject(shotBitmap);
@@ -120,7 +116,7 @@ std::string iconName(HWND box) {
     DeleteDC(shot);
     DeleteDC(drawn);
     ReleaseDC(nullptr, screen);
-    return best;
+    return found;
 }
 
 std::string rectText(HWND window) {
@@ -198,28 +194,33 @@ int actOnStatusDialog(bool escape) {
     return 1;
 }
 
+const char* windowState(HWND window) {
+    return !window ? "absent" : IsWindowVisible(window) ? "visible" : "hidden";
+}
+
 int printState() {
-    HWND dialog = findStatusDialog();
-    std::printf("status-dialog=%s\n", !dialog ? "absent" : IsWindowVisible(dialog) ? "visible" : "hidden");
+    std::printf("status-dialog=%s main-window=%s\n", windowState(findStatusDialog()),
+                windowState(FindWindowA("GenericWClass", nullptr)));
     return 0;
 }
 
+// Each posted message is one that the launcher's waits take and count; they take
+// hundreds in far less than the pause.
+int postMessages(int count) {
+    HWND main = FindWindowA("GenericWClass", nullptr);
+    for (int i = 0; i < count; ++i) PostMessageA(main, WM_NULL, 0, 0);
+    Sleep(500);
+    return printState();
+}
+
 int execProgram(const char* program, const char* commandLinePath) {
-    const bool wholeLine = std::strcmp(program, "-") == 0;
-    std::string commandLine = wholeLine ? "" : program;
-    if (FILE* file = std::fopen(commandLinePath, "rb")) {
-        char buffer[65536];
-        size_t length = std::fread(buffer, 1, sizeof buffer, file);
-        std::fclose(file);
-        if (length > 0) commandLine += (wholeLine ? "" : " ") + std::string(buffer, length);
-    }
+    std::string commandLine = program, tail;
+    if (readFile(commandLinePath, tail) && !tail.empty()) commandLine += " " + tail;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
-    if (!CreateProcessA(wholeLine ? nullptr : program, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+    if (!CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
         std::printf("start failed %lu\n", GetLastError());
         return 1;
     }
@@ -239,7 +240,9 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "escape") == 0) return actOnStatusDialog(true);
     if (argc == 2 && std::strcmp(argv[1], "close") == 0) return actOnStatusDialog(false);
     if (argc == 2 && std::strcmp(argv[1], "state") == 0) return printState();
+    if (argc == 3 && std::strcmp(argv[1], "post") == 0) return postMessages(std::atoi(argv[2]));
     if (argc == 4 && std::strcmp(argv[1], "exec") == 0) return execProgram(argv[2], argv[3]);
-    std::fputs("usage: boxwatch watch <record> <stop-file> | escape | close | state | exec <program> <file>\n", stderr);
+    std::fputs("usage: boxwatch watch <record> <stop-file> | escape | close | state | post <n> | "
+               "exec <program> <file>\n", stderr);
     return 2;
 }

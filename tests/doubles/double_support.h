@@ -1,25 +1,48 @@
 #pragma once
 // Small helpers shared by the test doubles: their key=value configuration
-// files, their own and the working directory, and whole-file writes.
+// files, their own and the working directory, and whole-file reads and writes.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
+inline bool readFile(const std::string& path, std::string& content) {
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) return false;
+    char buffer[4096];
+    size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, in)) > 0) content.append(buffer, count);
+    std::fclose(in);
+    return true;
+}
+
+inline bool writeFile(const std::string& path, const std::string& content, const char* mode) {
+    FILE* out = std::fopen(path.c_str(), mode);
+    if (!out) return false;
+    bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
+    return std::fclose(out) == 0 && ok;
+}
+
+// Written under another name and renamed, so that a test never reads half a record.
+inline void writeRecord(const std::string& path, const std::string& content) {
+    if (writeFile(path + ".tmp", content, "wb"))
+        MoveFileExA((path + ".tmp").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
 // Calls handle(key, value, line) for every key=value line of the file, if it exists.
 template <typename Handle>
 void forEachConfigLine(const std::string& path, Handle handle) {
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in) return;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, in)) {
-        std::string line(buffer);
-        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+    std::string content, line;
+    readFile(path, content);
+    for (char c : content + "\n") {
+        if (c != '\n') {
+            if (c != '\r') line += c;
+            continue;
+        }
         std::string::size_type equals = line.find('=');
-        if (equals == std::string::npos) continue;
-        handle(line.substr(0, equals), line.substr(equals + 1), line);
+        if (equals != std::string::npos) handle(line.substr(0, equals), line.substr(equals + 1), line);
+        line.clear();
     }
-    std::fclose(in);
 }
 
 // The directory this program was started from, without a trailing backslash.
@@ -33,16 +56,15 @@ inline std::string ownDirectory() {
 }
 
 inline std::string currentDirectory() {
-    DWORD size = GetCurrentDirectoryA(0, nullptr);
-    std::string dir(size, '\0');
-    DWORD length = GetCurrentDirectoryA(size, &dir[0]);
-    dir.resize(length < size ? length : 0);
+    char dir[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, dir);
     return dir;
 }
 
-inline bool writeFile(const std::string& path, const std::string& content, const char* mode) {
-    FILE* out = std::fopen(path.c_str(), mode);
-    if (!out) return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size();
-    return std::fclose(out) == 0 && ok;
+// Creates every directory on the way to the file; existing ones are fine.
+inline void createParents(const std::string& file) {
+    for (std::string::size_type slash = file.find('\\', 1); slash != std::string::npos;
+         slash = file.find('\\', slash + 1)) {
+        CreateDirectoryA(file.substr(0, slash).c_str(), nullptr);
+    }
 }

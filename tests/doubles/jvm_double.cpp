@@ -19,19 +19,15 @@
 //   append=<line>       as the wizard, add this line to native.properties (repeatable)
 #include <windows.h>
 
-#include "double_support.h"
-
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "double_support.h"
+
 namespace {
 
 struct Config {
-    bool hasVersion = false;
-    std::string version;
-    bool hasVersionLine = false;
     std::string versionLine;
     std::size_t versionFileBytes = 0;
     bool wizardSemaphore = true;
@@ -43,23 +39,13 @@ struct Config {
 Config readConfig(const std::string& path) {
     Config config;
     forEachConfigLine(path, [&](const std::string& key, const std::string& value, const std::string&) {
-        if (key == "version") {
-            config.hasVersion = true;
-            config.version = value;
-        } else if (key == "versionLine") {
-            config.hasVersionLine = true;
-            config.versionLine = value;
-        } else if (key == "wizard") {
-            config.wizardSemaphore = value != "no";
-        } else if (key == "append") {
-            config.appended += value + "\r\n";
-        } else if (key == "versionFileBytes") {
-            config.versionFileBytes = std::strtoul(value.c_str(), nullptr, 10);
-        } else if (key == "exitCode") {
-            config.exitCode = std::atoi(value.c_str());
-        } else if (key == "sleep") {
-            config.sleepMs = std::strtoul(value.c_str(), nullptr, 10);
-        }
+        if (key == "version") config.versionLine = "java version \"" + value + "\"";
+        if (key == "versionLine") config.versionLine = value;
+        if (key == "wizard") config.wizardSemaphore = value != "no";
+        if (key == "append") config.appended += value + "\r\n";
+        if (key == "versionFileBytes") config.versionFileBytes = std::strtoul(value.c_str(), nullptr, 10);
+        if (key == "exitCode") config.exitCode = std::atoi(value.c_str());
+        if (key == "sleep") config.sleepMs = std::strtoul(value.c_str(), nullptr, 10);
     });
     return config;
 }
@@ -85,45 +71,22 @@ std::string javaOptions() {
     return text.empty() ? "(none)" : text;
 }
 
-std::string readFile(const std::string& path, bool& exists) {
-    std::string content;
-    FILE* in = std::fopen(path.c_str(), "rb");
-    exists = in != nullptr;
-    if (!in) return content;
-    char buffer[4096];
-    size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, in)) > 0) content.append(buffer, count);
-    std::fclose(in);
-    return content;
-}
-
 void versionTest(const Config& config) {
     if (config.sleepMs) Sleep(config.sleepMs);
-    if (!config.hasVersion && !config.hasVersionLine) return;
-    std::string path = "jvmGood.txt";
-    if (__argc > 4) {
-        std::string dir = __argv[4];
-        if (!dir.empty() && dir.back() != '\\' && dir.back() != '/') dir += '\\';
-        path = dir + path;
-    }
-    std::string line = config.hasVersionLine ? config.versionLine
-                                             : "java version \"" + config.version + "\"";
-    std::string content = line + "\r\n";
-    if (config.versionFileBytes > content.size()) {
+    if (config.versionLine.empty()) return;
+    std::string dir = __argc > 4 ? __argv[4] : "";
+    if (!dir.empty() && dir.back() != '\\' && dir.back() != '/') dir += '\\';
+    std::string content = config.versionLine + "\r\n";
+    if (config.versionFileBytes > content.size())
         content.insert(0, config.versionFileBytes - content.size(), 'x');
-    }
-    writeFile(path, content, "wb");
+    writeFile(dir + "jvmGood.txt", content, "wb");
 }
 
-void wizard(const Config& config, const std::string& cwd, const std::string& classpath) {
-    std::string record = "cmdline=" + std::string(GetCommandLineA()) + "\n" +
-                         "cwd=" + cwd + "\n" + "classpath=" + classpath + "\n";
-    bool exists = false;
-    std::string properties = readFile("native.properties", exists);
-    record += exists ? "native.properties:\n" + properties : "native.properties: (absent)\n";
-    // Written under another name and renamed, so a reader never sees half.
-    if (writeFile("wizard-run.tmp", record, "wb"))
-        MoveFileExA("wizard-run.tmp", "wizard-run.txt", MOVEFILE_REPLACE_EXISTING);
+void wizard(const Config& config, const std::string& record) {
+    std::string properties;
+    bool exists = readFile("native.properties", properties);
+    writeRecord("wizard-run.txt", record + (exists ? "native.properties:\n" + properties
+                                                    : "native.properties: (absent)\n"));
     if (!config.appended.empty()) writeFile("native.properties", config.appended, "ab");
     if (config.wizardSemaphore) writeFile("__kivwizard.sem", "started", "wb");
 }
@@ -137,17 +100,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::string classpath = variable("CLASSPATH");
 
     // Logged first: once the launcher sees a result file, the run is on record.
-    writeFile(home + "\\jvm-runs.txt",
-              std::string(GetCommandLineA()) + "|cwd=" + cwd + "|classpath=" + classpath + "\n",
-              "ab");
-
+    std::string commandLine = GetCommandLineA();
+    writeFile(home + "\\jvm-runs.txt", commandLine + "|cwd=" + cwd + "|classpath=" + classpath + "\n", "ab");
     bool isVersionTest = __argc >= 4 && std::strcmp(__argv[1], "-cp") == 0 &&
                          std::strcmp(__argv[2], ".") == 0 && std::strcmp(__argv[3], "TestJvm") == 0;
-    writeFile(home + "\\jvm-options.txt", (isVersionTest ? "test|" : "wizard|") + javaOptions() + "\n",
-              "ab");
+    writeFile(home + "\\jvm-options.txt", (isVersionTest ? "test|" : "wizard|") + javaOptions() + "\n", "ab");
     if (isVersionTest)
         versionTest(config);
     else
-        wizard(config, cwd, classpath);
+        wizard(config, "cmdline=" + commandLine + "\ncwd=" + cwd + "\nclasspath=" + classpath + "\n");
     return config.exitCode;
 }

@@ -10,35 +10,21 @@
 #include <cstdio>
 #include <string>
 
+#include "double_support.h"
 #include "diagnostics/status.h"
 #include "launcher/shell_state.h"
 #include "launcher/worker.h"
 #include "util/file_utils.h"
 
-namespace {
-
-bool readText(const char* path, std::string& text) {
-    FILE* file = std::fopen(path, "rb");
-    if (!file) return false;
-    char buffer[4096];
-    size_t length = std::fread(buffer, 1, sizeof buffer, file);
-    std::fclose(file);
-    text.assign(buffer, length);
-    return true;
-}
-
-}  // namespace
-
 int startProgram(int quiet, int silent, const std::string& passThrough) {
-    if (FILE* args = std::fopen("__worker-args.txt", "wb")) {
-        std::fprintf(args, "%d %d|%s", quiet, silent, passThrough.c_str());
-        std::fclose(args);
-    }
+    std::string args = std::to_string(quiet) + " " + std::to_string(silent) + "|" + passThrough;
+    writeFile("__worker-args.txt", args, "wb");
     while (fileExists("__hold.sem")) Sleep(20);
     Status status;
     std::string text;
-    if (readText("__message.txt", text)) status.showMessage(text);
-    if (readText("__error.txt", text)) status.showError(nullptr, text);
+    if (readFile("__message.txt", text)) status.showMessage(text);
+    text.clear();
+    if (readFile("__error.txt", text)) status.showError(nullptr, text);
     std::remove(showDialogFilename.c_str());
     return 0;
 }

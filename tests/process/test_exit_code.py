@@ -5,9 +5,6 @@ import os
 import shutil
 import unittest
 
-from test_control import log_lines
-from test_jvm_install import carry_jvm
-from test_wizard import JRE, PLUGIN, prepare
 from winebed import TOOLS_DIR, WineBed
 
 REPORT = 'exitCodeReport=Yes\n'
@@ -16,13 +13,14 @@ LEGACY = 1  # without the key: the timer's identifier, the last message the wait
 
 def wizard(config='', control=REPORT):
     def setup(bed):
-        bed.add_jvm('jre', '1.3.1', product=JRE, config='version=1.3.1\n' + config)
-        prepare(bed, control + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+        bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment', config='version=1.3.1\n' + config)
+        bed.installation(control + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
     return setup
 
 
 def hand_over(bed):
     shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
+    os.makedirs(bed.drive_c('elsewhere'))
     bed.write('startdir.txt', 'C:\\elsewhere\r\n')
     wizard()(bed)
 
@@ -33,19 +31,15 @@ def read_only_control(bed):
 
 
 def carried_jvm_refused(bed):
-    carry_jvm(bed, REPORT)
-    bed.write('extractor.txt', 'version=1.2.2\n')  # not the version promised
+    bed.carry_jvm(REPORT, version='1.2.2')  # not the version promised
 
 
 def plug_in(page=True, control=''):
     def setup(bed):
-        bed.add_jvm('plugin', '1.3.1', product=PLUGIN, subkey='1.3')
-        prepare(bed, REPORT + control + 'jvmName=java plug-in\njvmRequiredVersion=1.3\n'
+        bed.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
+        bed.add_browser()
+        bed.installation(REPORT + control + 'jvmName=java plug-in\njvmRequiredVersion=1.3\n'
                      'jvmCommandName=javaw.exe\nappletUrl=http://example.invalid/start.html\n', trace=True)
-        os.makedirs(bed.drive_c('browser'))
-        shutil.copy(os.path.join(TOOLS_DIR, 'browser_double.exe'), bed.drive_c('browser', 'browse.exe'))
-        bed.reg_add(r'HKCR\.html', None, 'htmlfile')
-        bed.reg_add(r'HKCR\htmlfile\shell\open\command', None, r'"C:\browser\browse.exe" "%1"')
         if page:
             bed.write('start.html', '<html></html>')
     return setup
@@ -58,11 +52,15 @@ class ExitCode(unittest.TestCase):
                 setup(bed)
                 run = bed.run('-s C:\\target')
                 self.assertEqual(run.exit_code, code)
-                codes = [l.split()[2].rstrip(b':') for l in log_lines(bed, 'jinstall.log')
+                codes = [l.split()[2].rstrip(b':') for l in bed.log('jinstall.log')
                          if l.startswith(b'exit code ')]
                 self.assertEqual(codes, [] if code == LEGACY else [b'%d' % code])
-                # The clean-up program runs after the launcher, which has ended with its own code.
-                self.assertTrue(setup is not hand_over or bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
+                if setup is hand_over:
+                    # The log is copied to the start directory with its code; the clean-up program
+                    # runs after the launcher, which has ended with its own code.
+                    self.assertEqual([l[:12] for l in bed.log(bed.drive_c('elsewhere', 'jinstall.log'))
+                                      if l.startswith(b'exit code ')], [b'exit code 0:'])
+                    self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
 
     def test_the_wizard_decides_once_it_has_proved_its_start(self):
         self.check([
@@ -75,10 +73,11 @@ class ExitCode(unittest.TestCase):
     def test_each_failure_before_the_wizard_has_its_own_code(self):
         self.check([
             ('control file cannot be repaired', read_only_control, 1619),
-            ('control file gone, its repaired copy left', lambda bed: bed.write('__kiv.control', REPORT), 1619),
-            ('no JVM and none carried', lambda bed: prepare(bed, REPORT), 1633),
+            ('control file gone, its repaired copy left',
+             lambda bed: bed.write('__kiv.control', REPORT), 1619),
+            ('no JVM and none carried', lambda bed: bed.installation(REPORT), 1633),
             ('carried JVM refused', carried_jvm_refused, 1603),
-            ('the key says no', lambda bed: prepare(bed, 'exitCodeReport=no\n'), LEGACY),
+            ('the key says no', lambda bed: bed.installation('exitCodeReport=no\n'), LEGACY),
         ])
 
     def test_plug_in_mode(self):

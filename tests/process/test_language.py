@@ -1,24 +1,31 @@
 """The user's language, taken from the registry of the hermetic prefix, as it
-shows in the status dialog and in the boxes."""
+shows in the status dialog and in the boxes: the sources in their order, and
+values of the wrong type or of 10 KB."""
 import os
 import unittest
 
-from winebed import SCRIPTED_LAUNCHER, WineBed
+from winebed import SCRIPTED_LAUNCHER, SUFFIX, WineBed, reg_binary, reg_dword, reg_text
 
-INTERNATIONAL = r'HKCU\Control Panel\International'
-NLS_LOCALE = r'HKLM\System\CurrentControlSet\Control\Nls\Locale'
-ENGLISH_SUFFIX = b'\n\nSee errors.log and jinstall.log files for details.'
+INTL = r'HKEY_CURRENT_USER\Control Panel\International'
+NLS = r'HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\Nls\Locale'
+# The status dialog's text and the hint that ends an error box, as the user sees them.
+LANGUAGES = {
+    'english': (b'Unpacking the installer...', SUFFIX),
+    'french': (b'Pr\xe9paration Wizard...', b'\n\nVeuillez examiner les fichiers errors.log et jinstall.log '
+               b'pour plus de d\xe9tails sur l\'erreur.'),
+    'german': (b'Bereite Wizard..', b'\n\nBitte \xfcberpr\xfcfen Sie die Dateien errors.log und jinstall.log '
+               b'f\xfcr n\xe4here Angaben zu diesem Problem.'),
+    'polish': (b'Inicjalizacja Wizard...', b'\n\nW celu uzyskania dok\xb3adnej informacji o b\xb3\xeadach '
+               b'prosz\xea przejrze\xe6 pliki errors.log i jinstall.log files.'),
+    'japanese': (b'\rPreparing wizard...', b'\n\nPlease review the errors.log and jinstall.log files for '
+                 b'more details about the error.'),
+}
+TOPMOST = 0x8  # WS_EX_TOPMOST, the mark of a system-modal box
 
-MB_SYSTEMMODAL_TOPMOST = 0x8  # WS_EX_TOPMOST, the mark of a system-modal box
 
-
-def run_with_boxes(bed, error=None, message=None):
-    """Shows the dialog while held, then the scripted boxes; returns the run."""
+def show_boxes(bed):
+    """Runs the scripted launcher with its dialog held until seen, then its boxes."""
     bed.write('__hold.sem', 'hold')
-    if error is not None:
-        bed.write('__error.txt', error)
-    if message is not None:
-        bed.write('__message.txt', message)
     bed.start('', program=SCRIPTED_LAUNCHER)
     assert bed.wait_for(bed.status_shown)
     os.remove(bed.path('__hold.sem'))
@@ -26,70 +33,51 @@ def run_with_boxes(bed, error=None, message=None):
 
 
 class Language(unittest.TestCase):
-    def assertErrorBox(self, box, text):
-        _, caption, shown, style, exstyle, icon = box
-        self.assertEqual(caption, b'Kivrelle Installer: Error')
-        self.assertEqual(shown, text)
-        self.assertTrue(int(exstyle, 16) & MB_SYSTEMMODAL_TOPMOST)
-        self.assertEqual(icon, b'error')
-
-    def test_english_by_default_with_both_boxes_as_the_user_sees_them(self):
+    def test_each_source_in_its_order_decides_and_unreadable_values_hand_over_to_the_next(self):
+        # Each row sets every source; an ignored value hands over to the next source.
+        usual = {(INTL, 'Locale'): reg_text('00000409'), (INTL, 'sCountry'): reg_text('Nowhere'),
+                 (INTL, 'Country'): '-', (NLS, None): reg_text('00000409')}
+        german = {(NLS, None): reg_text('00000407'), (NLS, '00000407'): reg_text('German (Standard)')}
+        rows = [
+            ('nothing known', {}, 'english'),
+            ('French country name', {(INTL, 'sCountry'): reg_text('France')}, 'french'),
+            ('Country after Locale and sCountry', {(INTL, 'Country'): reg_text('PLK')}, 'polish'),
+            ('system locale name last', german, 'german'),
+            ('Japanese', {(INTL, 'sCountry'): reg_text('JPN')}, 'japanese'),
+            ('Locale of 10 KB', {(INTL, 'Locale'): reg_text('french' * 1707),
+                                 (INTL, 'sCountry'): reg_text('Deutschland')}, 'german'),
+            ('Locale REG_DWORD "deut"', {(INTL, 'Locale'): reg_dword(0x74756564)}, 'german'),
+            ('sCountry REG_BINARY "france"', {(INTL, 'sCountry'): reg_binary(b'france')}, 'french'),
+            ('Country REG_BINARY of 200 bytes, all that is read',
+             {(INTL, 'Country'): reg_binary(b'plk' + b'x' * 197)}, 'polish'),
+            ('system locale name of 10 KB', {**german, (NLS, '00000407'): reg_text('german' * 1707)},
+             'english'),
+        ]
         with WineBed() as bed:
-            run = run_with_boxes(bed, error='Unable to read kiv.control\n', message='Insert disk 2')
-            self.assertEqual(run.status[0][2], b'Unpacking the installer...')
-            message, error = run.boxes
-            _, caption, shown, style, exstyle, icon = message
-            self.assertEqual((caption, shown, icon), (b'Kivrelle Installer', b'Insert disk 2', b'warning'))
-            self.assertFalse(int(exstyle, 16) & MB_SYSTEMMODAL_TOPMOST)
-            self.assertErrorBox(error, b'Unable to read kiv.control\n' + ENGLISH_SUFFIX)
-
-    def test_french_country_name_gives_french_texts(self):
-        with WineBed() as bed:
-            bed.reg_add(INTERNATIONAL, 'sCountry', 'France')
-            run = run_with_boxes(bed, error='Erreur')
-            self.assertEqual(run.status[0][2], b'Pr\xe9paration Wizard...')
-            self.assertErrorBox(run.boxes[0], b'Erreur\n\nVeuillez examiner les fichiers errors.log et '
-                                b'jinstall.log pour plus de d\xe9tails sur l\'erreur.')
-
-    def test_country_value_is_consulted_after_locale_and_scountry(self):
-        with WineBed() as bed:
-            bed.reg_add(INTERNATIONAL, 'sCountry', 'Polska')  # matches nothing: next source
-            bed.reg_add(INTERNATIONAL, 'Country', 'PLK')
-            run = run_with_boxes(bed, error='B\xb3\xb9d'.encode('latin-1'))
-            self.assertEqual(run.status[0][2], b'Inicjalizacja Wizard...')
-            self.assertTrue(run.boxes[0][2].startswith(b'B\xb3\xb9d\n\nW celu uzyskania dok\xb3adnej'))
-
-    def test_system_locale_name_is_the_last_source(self):
-        with WineBed() as bed:
-            bed.reg_add(INTERNATIONAL, 'sCountry', 'Nowhere')
-            bed.reg_add(NLS_LOCALE, None, '00000407')
-            bed.reg_add(NLS_LOCALE, '00000407', 'German (Standard)')
-            run = run_with_boxes(bed, error='Fehler')
-            self.assertEqual(run.status[0][2], b'Bereite Wizard..')
-            self.assertIn(b'\xfcberpr\xfcfen', run.boxes[0][2])
-
-    def test_japanese_gets_its_own_english_hint_and_a_leading_carriage_return(self):
-        with WineBed() as bed:
-            bed.reg_add(INTERNATIONAL, 'sCountry', 'JPN')
-            run = run_with_boxes(bed, error='Error')
-            self.assertEqual(run.status[0][2], b'\rPreparing wizard...')
-            self.assertErrorBox(run.boxes[0], b'Error\n\nPlease review the errors.log and jinstall.log '
-                                b'files for more details about the error.')
-
-    def test_locale_log_records_each_source_and_match_only_when_it_exists(self):
-        with WineBed() as bed:
-            bed.reg_add(INTERNATIONAL, 'sCountry', 'Deutschland')
-            bed.write('locale.log', '')
-            bed.run('')
-            lines = bed.read('locale.log').split(b'\r\n')
-            self.assertEqual(lines[:4], [
-                b'getLang1 locale: c language: ',
-                b'getLang3 locale: 00000409 language: ',
-                b'German found locale: deutschland language: german',
-                b'getLang4 locale: deutschland language: german'])
-        with WineBed() as bed:
-            bed.run('')
+            bed.write('__error.txt', 'Error')
+            for name, values, language in rows:
+                with self.subTest(name):
+                    bed.set_registry({**usual, **values})
+                    run = show_boxes(bed)
+                    self.assertEqual(run.status[0][2], LANGUAGES[language][0])
+                    self.assertEqual(run.texts, [b'Error' + LANGUAGES[language][1]])
+            # The locale log records the sources only when it exists.
             self.assertFalse(bed.exists('locale.log'))
+            bed.write('locale.log', '')
+            show_boxes(bed)
+            self.assertIn(b'locale: nowhere', bed.read('locale.log'))
+
+    def test_the_message_box_warns_and_the_error_box_is_system_modal(self):
+        with WineBed() as bed:
+            bed.write('__message.txt', 'Insert disk 2')
+            bed.write('__error.txt', 'Unable to read kiv.control\n')
+            message, error = show_boxes(bed).boxes
+            self.assertEqual(message[1:3] + message[5:],
+                             [b'Kivrelle Installer', b'Insert disk 2', b'warning'])
+            self.assertFalse(int(message[4], 16) & TOPMOST)
+            self.assertEqual(error[1:3] + error[5:], [b'Kivrelle Installer: Error',
+                                                      b'Unable to read kiv.control\n' + SUFFIX, b'error'])
+            self.assertTrue(int(error[4], 16) & TOPMOST)
 
 
 if __name__ == '__main__':

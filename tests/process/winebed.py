@@ -10,6 +10,7 @@ started or created is gone when it closes.
 """
 import fcntl
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -29,6 +30,18 @@ PRODUCT_LAUNCHER = os.path.join(os.environ.get('LAUNCHER_PRODUCT_DIR') or BUILD_
 # Written into the template when it is made: a template of another kind is made afresh.
 TEMPLATE_KIND = 'fonts, windows\\system\n'
 QUIET = {'stdin': subprocess.DEVNULL, 'stdout': subprocess.DEVNULL, 'stderr': subprocess.DEVNULL}
+STAMP = re.compile(rb'^[A-Z][a-z]{2} [A-Z][a-z]{2} [ 123]\d \d\d:\d\d:\d\d \d{4} ', re.M)
+# Texts many tests expect: the hint that ends an English error box, the box of a run without
+# a JVM, and the two parts of the report of a failed installation.
+SUFFIX = b'\n\nSee errors.log and jinstall.log files for details.'
+NO_JRE_BOX = b'The correct version of the JRE was not found on your system.' + SUFFIX
+DISK_HINT = (b'Are the destination or temporary directories out of disk space?\r\r'
+             b'    See errors.log for other possible causes.')
+OTHER_CAUSES = [b"Other possible causes for errors:",
+                b"    * Read/write access rights to the 'temp' and installation directories?",
+                b"    * OS need to be patched to run Java apps?",
+                b"    * Anti-virus software installed that won't permit unknonwn executable or JAR files "
+                b"to run?"]
 
 
 def _read_arch():
@@ -122,24 +135,39 @@ class Run:
         self.boxes = [r for r in records if r[0] == 'box']
         self.status = [r for r in records if r[0] == 'status']
         self.install_dir = install_dir
+        self.texts = [box[2] for box in self.boxes]
+
+
+def read_record(path):
+    """A double's record: key=value lines; the wizard's ends with the lines of the
+    native.properties it found (None when there was none)."""
+    with open(path, 'rb') as f:
+        head, _, found = f.read().partition(b'native.properties:')
+    record = dict(line.partition(b'=')[::2] for line in head.splitlines() if line)
+    if found:
+        record[b'native.properties'] = None if found.strip() == b'(absent)' else found[1:].split(b'\r\n')[:-1]
+    return record
+
+
+def reg_text(value):
+    """Data for set_registry: a text, a binary value without a terminating zero, a number."""
+    return '"%s"' % value.replace('\\', '\\\\').replace('"', '\\"')
+
+
+def reg_binary(data):
+    return 'hex:' + ','.join('%02x' % byte for byte in data)
+
+
+def reg_dword(number):
+    return 'dword:%08x' % number
 
 
 def _parse_record(line):
-    fields = line.rstrip(b'\n').split(b'\t')
-    return [fields[0].decode()] + [_unescape(f) for f in fields[1:]]
-
-
-def _unescape(field):
-    out = bytearray()
-    i = 0
-    while i < len(field):
-        if field[i:i + 1] == b'\\' and i + 1 < len(field):
-            out += {b'n': b'\n', b'r': b'\r', b't': b'\t'}.get(field[i + 1:i + 2], field[i + 1:i + 2])
-            i += 2
-        else:
-            out += field[i:i + 1]
-            i += 1
-    return bytes(out)
+    """A boxwatch record: tab-separated fields with \\n, \\r, \\t and \\\\ escaped."""
+    escapes = {b'n': b'\n', b'r': b'\r', b't': b'\t'}
+    fields = [re.sub(rb'\\(.)', lambda m: escapes.get(m.group(1), m.group(1)), field, flags=re.S)
+              for field in line.rstrip(b'\n').split(b'\t')]
+    return [fields[0].decode()] + fields[1:]
 
 
 class WineBed:
@@ -217,6 +245,35 @@ class WineBed:
     def exists(self, name):
         return os.path.exists(self.path(name))
 
+    def log(self, name):
+        """The file's messages without their time stamps; continuation lines stay with theirs."""
+        return STAMP.sub(b'', self.read(name)).split(b'\r\n')[:-1] if self.exists(name) else []
+
+    def installation(self, control, trace=False, jar=True):
+        """An installation with a wizard; with trace, a jinstall.log of the author's that is kept."""
+        self.write('kiv.control', control)
+        if trace:
+            self.write('jinstall.log', b'')
+        self.write('TestJvm.class', b'\xca\xfe\xba\xbe')
+        if jar:
+            self.write('install.jar', b'PK')
+
+    def carry_jvm(self, control, extractor='jre-setup.exe', **config):
+        """An installation that carries a JVM 1.3.1 in a self-extractor: the extractor double,
+        configured by extractor.txt (config), beside the JVM double it unpacks."""
+        shutil.copy(os.path.join(TOOLS_DIR, 'jvm_extractor_double.exe'), self.path(extractor))
+        shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), self.path('jvm_double.exe'))
+        self.write('extractor.txt', ''.join('%s=%s\n' % item for item in config.items()))
+        self.installation('jvmVersion=1.3.1\njvmSelfExtractor=%s\n' % extractor + control)
+
+    def add_browser(self):
+        """The browser double, associated with .html pages; returns the path of its record."""
+        os.makedirs(self.drive_c('browser'), exist_ok=True)
+        shutil.copy(os.path.join(TOOLS_DIR, 'browser_double.exe'), self.drive_c('browser', 'browse.exe'))
+        self.reg_add(r'HKCR\.html', None, 'htmlfile')
+        self.reg_add(r'HKCR\htmlfile\shell\open\command', None, r'"C:\browser\browse.exe" "%1"')
+        return self.drive_c('browser', 'browser-run.txt')
+
     def windows_path(self, unix_path):
         return 'Z:' + unix_path.replace('/', '\\')
 
@@ -233,6 +290,24 @@ class WineBed:
         result = self.wine(*args)
         assert result.returncode == 0, 'reg add %s exited with %d: %r %r' % (
             key, result.returncode, result.stdout, result.stderr)
+
+    def reg_query(self, key):
+        """{value name in lower case: (type, data)}; the default value is named '(default)'."""
+        out = self.wine('reg', 'query', key).stdout.decode('latin-1')
+        rows = [line[4:].split('    ', 2) + [''] for line in out.splitlines() if line.startswith('    ')]
+        return {row[0].lower(): (row[1], row[2]) for row in rows if len(row) >= 3}
+
+    def set_registry(self, values):
+        """{(key, value name or None for the default): data by reg_text, reg_binary or
+        reg_dword, or '-' to delete}. From a file: `reg add` cannot carry 10 KB."""
+        lines = ['REGEDIT4']
+        for key in dict.fromkeys(key for key, _ in values):
+            lines += ['', '[%s]' % key] + ['%s=%s' % ('@' if name is None else reg_text(name), data)
+                                           for (k, name), data in values.items() if k == key]
+        path = os.path.join(self.root, 'values.reg')
+        with open(path, 'w', encoding='latin-1') as f:
+            f.write('\r\n'.join(lines) + '\r\n')
+        assert self.wine('regedit', '/S', self.windows_path(path)).returncode == 0
 
     def tool(self, *args, timeout=60):
         out = self.wine(os.path.join(TOOLS_DIR, 'boxwatch.exe'), *args, timeout=timeout)
@@ -252,7 +327,7 @@ class WineBed:
         and, when a product such as "Java Runtime Environment" is given, registers it under
         that JavaSoft key with the version subkey `subkey` (by default the reported version);
         or under any `key` (a vendor's, HKCU's), in registry `view` when given."""
-        directory = self.drive_c(home, 'bin') if in_bin else self.drive_c(home)
+        directory = self.drive_c(*home.split('\\'), *(['bin'] if in_bin else []))
         os.makedirs(directory, exist_ok=True)
         for name in names:
             shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), os.path.join(directory, name))
@@ -265,9 +340,8 @@ class WineBed:
                 self.reg_add(key, 'MicroVersion', micro, view=view)
         return directory
 
-    def start(self, command_line='', program=LAUNCHER, watch=True, staged=False, whole_line=False):
-        """Starts the launcher from the installation directory with exactly this command line.
-        With whole_line, __cmdline.txt holds the whole line, program name included."""
+    def start(self, command_line='', program=LAUNCHER, watch=True, staged=False):
+        """Starts the launcher from the installation directory with exactly this command line."""
         if not staged:
             self.stage(command_line, program)
         self.record = os.path.join(self.root, 'boxes.txt')
@@ -285,8 +359,7 @@ class WineBed:
         self.exec_out = os.path.join(self.root, 'exec.out')
         with open(self.exec_out, 'wb') as out:
             self.process = subprocess.Popen(
-                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec',
-                 '-' if whole_line else 'launcher.exe', '__cmdline.txt'],
+                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', 'launcher.exe', '__cmdline.txt'],
                 env=dict(self.env, **self.launch_env), cwd=self.install_dir, stdin=subprocess.DEVNULL,
                 stdout=out, stderr=subprocess.DEVNULL)
 

@@ -1,0 +1,185 @@
+"""Installing the JVM an installation carries, when the machine has none that fits:
+what is never overwritten, a vendor's installer, the failures the user is told
+about, and where it lands with registry values and PATHs that are hostile."""
+import os
+import shutil
+import unittest
+
+from winebed import DISK_HINT, OTHER_CAUSES, SUFFIX, WineBed, read_record, reg_binary, reg_dword, reg_text
+
+JRE_KEY = r'HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
+WIN = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion'
+NT = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows NT\CurrentVersion'
+TEN_KB = 10240
+ON_WINDOWS = 'predefinedJvmInstallDir=[$WinDir]\\jre\n'
+IN_PROGRAM_FILES = r'c:\program files\javasoft\jre1.3\1.3.1'
+STANDARD_DIRS = {(WIN, 'ProgramFilesDir'): reg_text('C:\\Program Files'),
+                 (NT, 'SystemRoot'): reg_text('C:\\windows')}
+POLICY = b'grant { permission java.security.AllPermission; };\r\n'
+
+
+
+def reg_value(bed, key, name):
+    return bed.reg_query(key).get(name.lower(), (None, None))[1]
+
+
+class CarriedJvm(unittest.TestCase):
+    # The security files go into the new JRE and the user's home: the Windows
+    # directory, and the profile of the registered login name.
+    def test_it_lands_in_program_files_the_registry_and_the_windows_directory_and_runs_the_wizard(self):
+        with WineBed() as bed:
+            bed.reg_add(NT + r'\Winlogon', 'DefaultUserName', 'anna')
+            bed.carry_jvm('userSecurityPolicyFilename=${java.home}/lib/security/java.policy\n'
+                          'keystoreFilename=${user.home}/identitydb.obj\n')
+            bed.write('java.policy', POLICY)
+            bed.write('identitydb.obj', b'store\r\n')
+            self.assertEqual(bed.run('').boxes, [])
+            self.assertEqual(bed.reg_query(JRE_KEY)['currentversion'], ('REG_SZ', '1.3'))
+            for version in ('1.3', '1.3.1'):
+                values = bed.reg_query(JRE_KEY + '\\' + version)
+                self.assertEqual([values['javahome'], values['microversion']],
+                                 [('REG_SZ', IN_PROGRAM_FILES), ('REG_SZ', '1')])
+            self.assertEqual(reg_value(bed, JRE_KEY + r'\1.3', 'RuntimeLib'),
+                             IN_PROGRAM_FILES + r'\bin\hotspot\jvm.dll')
+            with open(bed.drive_c('Program Files/JavaSoft/JRE1.3/1.3.1/lib/security/java.policy'), 'rb') as f:
+                self.assertEqual(f.read(), POLICY)
+            for name in ('identitydb.obj', 'profiles/anna/identitydb.obj', 'javaw.exe', 'java.exe',
+                         'system/msvcrt.dll'):
+                self.assertTrue(os.path.exists(bed.drive_c('windows', name)), name)
+            self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'], [
+                b'nativeJvmHomeDir=C:/Program Files/JavaSoft/JRE1.3/1.3.1', b'nativeJvmInstalled=true',
+                b'configureWinRegistry=true'])
+            self.assertFalse(bed.exists('jinstall.log') or bed.exists('errors.log'))
+
+    def test_one_for_the_wizard_alone_goes_into_the_installation_unregistered_and_is_removed_after(self):
+        with WineBed() as bed:
+            bed.carry_jvm('predefinedJvmInstallDir=[$AppDir]/jvm\n')
+            self.assertEqual(bed.run('').boxes, [])
+            self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'], [
+                b'nativeJvmHomeDir=%s/jvm' % bed.windows_path(bed.install_dir).replace('\\', '/').encode(),
+                b'nativeJvmInstalled=true', b'nativeJvmInstalledInTemp=true', b'configureWinRegistry=true'])
+            self.assertEqual([bed.reg_query(JRE_KEY), bed.reg_query(JRE_KEY + r'\1.3.1')], [{}, {}])
+            for gone in ('jvm', 'native.properties', 'jinstall.log', 'errors.log'):
+                self.assertFalse(bed.exists(gone), gone)
+            self.assertFalse(os.path.exists(bed.drive_c('windows', 'javaw.exe')))
+
+    def test_nothing_that_exists_is_overwritten(self):
+        with WineBed() as bed:
+            bed.reg_add(JRE_KEY, 'CurrentVersion', '1.2')
+            bed.reg_add(JRE_KEY + r'\1.3', 'MicroVersion', '0')
+            bed.reg_add(JRE_KEY + r'\1.3', 'JavaHome', r'C:\elsewhere')
+            with open(bed.drive_c('windows', 'java.exe'), 'wb') as f:
+                f.write(b'the user\'s own java.exe')
+            bed.carry_jvm('')
+            self.assertEqual(bed.run('').boxes, [])
+            self.assertEqual(reg_value(bed, JRE_KEY, 'CurrentVersion'), '1.2')
+            self.assertEqual(bed.reg_query(JRE_KEY + r'\1.3'), {'javahome': ('REG_SZ', r'C:\elsewhere'),
+                                                                'microversion': ('REG_SZ', '0')})
+            self.assertEqual(reg_value(bed, JRE_KEY + r'\1.3.1', 'JavaHome'), IN_PROGRAM_FILES)
+            with open(bed.drive_c('windows', 'java.exe'), 'rb') as f:
+                self.assertEqual(f.read(), b'the user\'s own java.exe')
+            # Not the current version: no launchers are copied.
+            self.assertFalse(os.path.exists(bed.drive_c('windows', 'javaw.exe')))
+
+    def test_a_vendors_installer_is_run_and_the_search_then_finds_its_jvm(self):
+        with WineBed() as bed:
+            bed.carry_jvm('jvmThirdPartyInstaller=yes\n', extractor='setup.exe', home='C:\\VendorJava',
+                          register='Java Runtime Environment\\1.3', micro='1')
+            bed.write('jinstall.log', b'')
+            self.assertEqual(bed.run('').boxes, [])
+            self.assertIn(b'Found correct version of JVM: C:\\VendorJava\\bin\\java.exe',
+                          bed.log('jinstall.log'))
+            properties = read_record(bed.path('wizard-run.txt'))[b'native.properties']
+            self.assertEqual(properties[:2], [b'nativeJvmHomeDir=C:/VendorJava', b'nativeJvmInstalled=true'])
+
+    def test_a_carried_jvm_that_is_missing_or_fails_its_test_is_reported_and_no_wizard_runs(self):
+        unable = b'Unable to install JRE 1.3.1. ' + DISK_HINT
+        rows = [  # name, the extractor's name in the control file, its version, the box, errors.log
+            ('named but missing', 'gone.exe', '1.3.1', b'Unable to find JRE 1.3.1 on your system.',
+             [b'Please install the JVM and re-start this installer.']),
+            ('what it unpacks reports another version', 'jre-setup.exe', '1.2.2', unable, OTHER_CAUSES),
+            # It is run from the JVM's directory, where a relative directory no longer leads to it.
+            ('named with a directory', 'sub/jre-setup.exe', '1.3.1', unable, OTHER_CAUSES),
+        ]
+        for name, extractor, version, box, detail in rows:
+            with self.subTest(name), WineBed() as bed:
+                bed.carry_jvm('jvmSelfExtractor=%s\n' % extractor, version=version)
+                if extractor.startswith('sub/'):
+                    os.makedirs(bed.path('sub'))
+                    shutil.move(bed.path('jre-setup.exe'), bed.path('sub'))
+                self.assertEqual(bed.run('').texts, [box + SUFFIX])
+                self.assertEqual(bed.log('errors.log')[-1 - len(detail):], [box] + detail)
+                self.assertFalse(bed.exists('wizard-run.txt'))
+                # The working directory is back where it was.
+                back = [b'current directory after chdir:  ' + bed.windows_path(bed.install_dir).encode()]
+                self.assertEqual([line for line in bed.log('jinstall.log') if b'after chdir' in line][-1:],
+                                 back if extractor != 'gone.exe' else [])
+
+
+class HostileRegistry(unittest.TestCase):
+    def install_carried_jvm(self, bed, values, control, search_path=None):
+        """Installs the carried JVM afresh, with these registry values and WINEPATH, and
+        runs the wizard with it; returns the JavaHome registered."""
+        bed.wine('reg', 'delete', r'HKLM\SOFTWARE\JavaSoft', '/f')
+        for place in ('Program Files/JavaSoft', 'windows/jre', 'windows/jvm', 'mywinnt/jre', 'pathjvm/jvm'):
+            shutil.rmtree(bed.drive_c(place), ignore_errors=True)
+        for windows in ('windows', 'mywinnt'):
+            for copy in ('java.exe', 'javaw.exe', 'system/msvcrt.dll'):
+                if os.path.exists(bed.drive_c(windows, copy)):
+                    os.remove(bed.drive_c(windows, copy))
+        shutil.rmtree(bed.install_dir)
+        os.makedirs(bed.install_dir)
+        bed.set_registry({**STANDARD_DIRS, **values})
+        bed.carry_jvm(control)
+        bed.launch_env = {'WINEPATH': search_path} if search_path else {}
+        run = bed.run('')
+        self.assertLess(run.exit_code, 0x80000000, 'an exception code')
+        self.assertEqual(run.boxes, [])
+        return reg_value(bed, JRE_KEY + r'\1.3.1', 'JavaHome')
+
+    def test_windows_directory_and_program_files_missing_of_the_wrong_type_or_10_kb_still_place_the_jvm(self):
+        unreadable = [('REG_DWORD 0', reg_dword(0)),
+                      ('of 10 KB', reg_text('C:\\Program Files' + 'x' * TEN_KB))]
+        with WineBed() as bed:
+            rows = [  # name, values, control, JVM home registered, where the launchers are copied
+                ('SystemRoot REG_BINARY', {(NT, 'SystemRoot'): reg_binary(b'C:\\windows')}, ON_WINDOWS,
+                 r'c:\windows\jre', bed.drive_c('windows')),
+                # An unreadable Windows directory: the current directory stands in for it.
+                ('SystemRoot REG_DWORD 0', {(NT, 'SystemRoot'): reg_dword(0)}, ON_WINDOWS,
+                 IN_PROGRAM_FILES, bed.install_dir),
+                # No Program Files: below the Windows directory.
+                ('ProgramFilesDir missing', {(WIN, 'ProgramFilesDir'): reg_text('Q:\\none')}, '',
+                 r'c:\windows\jvm\jre1.3\1.3', bed.drive_c('windows')),
+            ] + [  # Then below the installation directory: still an absolute home is registered.
+                ('ProgramFilesDir ' + name, {(WIN, 'ProgramFilesDir'): data}, '', None,
+                 bed.drive_c('windows')) for name, data in unreadable]
+            for name, values, control, home, launchers in rows:
+                with self.subTest(name):
+                    registered = self.install_carried_jvm(bed, values, control)
+                    if home:
+                        self.assertEqual(registered, home)
+                    else:
+                        self.assertRegex(registered, r'^[a-z]:\\')
+                    self.assertTrue(os.path.exists(os.path.join(launchers, 'javaw.exe')))
+
+    def test_a_path_of_2000_entries_and_100_kb_is_searched_to_its_last_entry(self):
+        # Wine cuts a PATH from the registry to about 1 KB; WINEPATH comes through whole,
+        # in front of the registry's PATH.
+        path = ';'.join('Q:\\%s%04d' % ('l' * 44, i) for i in range(2000))
+        nowhere = {(WIN, 'ProgramFilesDir'): reg_text('Q:\\none'), (NT, 'SystemRoot'): reg_text('Q:\\nowin')}
+        searches = [  # the search, the PATH entry found last, values, control, JVM home, launchers
+            ('home directory', 'mywinnt', {(NT, 'SystemRoot'): reg_text('x' * TEN_KB)}, ON_WINDOWS,
+             r'c:\mywinnt\jre', 'mywinnt'),
+            ('JVM directory', 'pathjvm', nowhere, '', r'c:\pathjvm\jvm\jre1.3\1.3', None),
+        ]
+        with WineBed() as bed:
+            for search, last, values, control, home, launchers in searches:
+                with self.subTest(search):
+                    os.makedirs(bed.drive_c(last), exist_ok=True)
+                    registered = self.install_carried_jvm(bed, values, control, path + ';C:\\' + last)
+                    self.assertEqual(registered, home)
+                    self.assertTrue(launchers is None or os.path.exists(bed.drive_c(launchers, 'javaw.exe')))
+
+
+if __name__ == '__main__':
+    unittest.main()
