@@ -3,7 +3,7 @@
 #include "control/control_text.h"
 #include "control/first_key_line.h"
 #include "install/install.h"
-#include "launcher/exit_code.h"
+#include "launcher/shell_state.h"
 
 namespace {
 

@@ -6,3 +6,22 @@ std::atomic<HWND> hDlgMain{nullptr};
 int postedQuit = 0;
 std::atomic<bool> workerFinished{false};
 HINSTANCE hInst = nullptr;
+
+namespace {
+
+// No lock: the code is written once, before the flag that publishes it.
+std::atomic<int> reportedCode{0};
+std::atomic<bool> reported{false};
+
+}  // namespace
+
+void setReportedExitCode(int code) {
+    reportedCode.store(code, std::memory_order_relaxed);
+    reported.store(true, std::memory_order_release);
+}
+
+bool getReportedExitCode(int& code) {
+    if (!reported.load(std::memory_order_acquire)) return false;
+    code = reportedCode.load(std::memory_order_relaxed);
+    return true;
+}

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "launcher/command_line.h"
-#include "launcher/exit_code.h"
 #include "launcher/handover.h"
 #include "launcher/resources/resource.h"
 #include "launcher/shell_state.h"
