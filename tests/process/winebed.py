@@ -288,6 +288,10 @@ class WineBed:
         args = ['reg', 'add', key, '/f', '/t', kind, '/d', value] + (['/reg:' + view] if view else [])
         args[3:3] = ['/ve'] if name is None else ['/v', name]
         result = self.wine(*args)
+        if result.returncode != 0 and not (result.stdout or result.stderr):
+            # Rarely (seen with 64-bit Wine) Wine fails to start a program and says nothing;
+            # reg says why when it is the one that fails. /f makes a second try harmless.
+            result = self.wine(*args)
         assert result.returncode == 0, 'reg add %s exited with %d: %r %r' % (
             key, result.returncode, result.stdout, result.stderr)
 
