@@ -45,6 +45,18 @@ FALLBACKS = {
 }
 
 
+# What the i486 lacks, among what compilers emit: the Pentium Pro's conditional moves and
+# compares that set the flags (cmov*, fcmov*, fcomi, fucomi and their popping forms) and its
+# long no-operations, the Pentium's time-stamp, performance counter and 8-byte compare and
+# exchange, the fast system calls, and every instruction that names an MMX or SSE register
+# or fences, prefetches or saves them. Source: the Intel 64 and IA-32 Architectures Software
+# Developer's Manual, volume 2 (each instruction's introduction), and its appendix on the
+# processors' differences; cpuid stays allowed, as later 486s have it and callers test for it.
+NOT_ON_A_486 = re.compile(r'\t(cmov\w*|fcmov\w*|f[u]?comip?|nop[lw]|rdtsc|rdpmc|cmpxchg8b|sysenter|sysexit'
+                          r'|[lsm]fence|prefetch\w*|fxsave|fxrstor|ldmxcsr|stmxcsr|emms)\b'
+                          r'|%x?mm\d')
+
+
 def objdump_headers():
     return subprocess.run(['i686-w64-mingw32-objdump', '-p', LAUNCHER], check=True,
                           capture_output=True, text=True).stdout
@@ -75,6 +87,14 @@ class Build(unittest.TestCase):
         for name, fallback in FALLBACKS.items():
             if name in imported:
                 self.assertEqual(fallback - imported, set(), name + ' is imported without its fallback')
+
+    def test_launcher_runs_on_an_i486(self):
+        # Wine runs on today's processors and never faults on these: only the code can tell.
+        code = subprocess.run(['i686-w64-mingw32-objdump', '-d', '--no-show-raw-insn', LAUNCHER],
+                              check=True, capture_output=True, text=True).stdout
+        found = [line.strip() for line in code.splitlines() if NOT_ON_A_486.search(line)]
+        self.assertGreater(code.count('\n'), 10000, 'no code disassembled')
+        self.assertEqual(found[:20], [], '%d instructions that a 486 or Pentium lacks' % len(found))
 
     def test_launcher_needs_no_pseudo_relocations(self):
         # The launcher has its own entry, and nothing would apply them.
