@@ -1,12 +1,7 @@
 #include "control/get_parameters.h"
 
-#include <windows.h>
-
-#include <cstdio>
-#include <cstring>
-#include <vector>
-
 #include "control/control_text.h"
+#include "control/line_end_repair.h"
 #include "util/file_utils.h"
 #include "util/line_reader.h"
 #include "util/replace_file.h"
@@ -17,20 +12,6 @@ namespace {
 const char kRepairedCopy[] = "__kiv.control";
 const char kBackup[] = "__kivold.control";  // the original, while it is replaced in steps
 const int kLinePiece = 998;
-const std::size_t kChunk = 65536;
-
-// Copies `in` to `out` with repaired line ends; false on any failed read or write.
-bool copyConverted(FILE* in, FILE* out) {
-    std::vector<char> buffer(kChunk);
-    for (;;) {
-        std::size_t got = std::fread(buffer.data(), 1, buffer.size(), in);
-        if (std::ferror(in)) return false;
-        if (got == 0) break;
-        std::string converted = convertLineEndingsText(std::string(buffer.data(), got));
-        if (std::fwrite(converted.data(), 1, converted.size(), out) != converted.size()) return false;
-    }
-    return std::fflush(out) == 0;
-}
 
 }  // namespace
 
@@ -51,26 +32,21 @@ int GetParameters::convertLineEndings(const std::string& filename) {
     if (restoreLeftoverBackup(filename, kBackup, systemFileSteps())) {
         traceMessage(kTraceLog, "control file restored from", kBackup);
     }
-    UniqueFile in = openFile(filename.c_str(), "rb");
-    if (!in) {
+    LineEndRepair outcome = repairLineEnds(filename, kRepairedCopy, kBackup, systemFileSteps());
+    switch (outcome) {
+    case LineEndRepair::cannotOpen:
         reportFailure("Unable to open kiv.control");
         return 0;
-    }
-    // A read-only control file is not replaced (Windows refuses it too; Wine would not).
-    DWORD attributes = GetFileAttributesA(filename.c_str());
-    bool writable = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
-    UniqueFile out = writable ? openFile(kRepairedCopy, "wb") : UniqueFile();
-    bool copied = out && copyConverted(in.get(), out.get());
-    in.reset();
-    if (out && std::fclose(out.release()) != 0) copied = false;
-    // Only a complete copy replaces the original, and the control file is never
-    // lost or left half written.
-    if (!copied || !replaceFile(kRepairedCopy, filename, kBackup, systemFileSteps())) {
-        std::remove(kRepairedCopy);
+    case LineEndRepair::cannotCreate:
         reportFailure("Unable to convert line endings for kiv.control");
         return 0;
+    case LineEndRepair::repaired:
+        return 1;
+    default:
+        // Text mode reads either kind of line end: the original serves as it is.
+        traceMessage(kTraceLog, filename + " read as it is, its line ends not repaired:", keptReason(outcome));
+        return 1;
     }
-    return 1;
 }
 
 int GetParameters::parseParameters(ControlParameters& parameters, const std::string& filename) {

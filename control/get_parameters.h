@@ -14,8 +14,10 @@ public:
     int getParameters(ControlParameters& parameters, std::string& controlFilename);
 
     // Rewrites the file with carriage-return-line-feed line ends. Only a complete
-    // copy replaces the original, which is kept on any failure; where that takes
-    // several steps, an interrupted replacement is put right at the next start.
+    // copy replaces the original; where that takes several steps, an interrupted
+    // replacement is put right at the next start. 0, after a box, only when the
+    // file cannot be opened or the copy cannot be created; a file the copy cannot
+    // replace (read-only, held open, a full disk) is kept and read as it is.
     int convertLineEndings(const std::string& filename);
 
     int parseParameters(ControlParameters& parameters, const std::string& filename);

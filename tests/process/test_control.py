@@ -4,7 +4,7 @@ import os
 import subprocess
 import unittest
 
-from winebed import DISK_HINT, NO_JRE_BOX, OTHER_CAUSES, SUFFIX, WineBed
+from winebed import DISK_HINT, NO_JRE_BOX, OTHER_CAUSES, SUFFIX, WineBed, read_record
 
 
 class ControlFile(unittest.TestCase):
@@ -23,11 +23,18 @@ class ControlFile(unittest.TestCase):
             for name in ('jinstall.sem', 'install.jar', '__kiv.control', '__kivinstall.sem', '__kivshow.sem'):
                 self.assertFalse(bed.exists(name), name)
 
-    # In a read-only directory the semaphore files cannot be made either: the main
-    # thread must still wait for the worker, or the process ends before its box.
-    def test_a_control_file_that_cannot_be_replaced_is_kept_whole_and_reported(self):
+    # The repair never stops an installation that can be read: a read-only control file (copied
+    # from a CD) or a copy that a full disk cuts short is kept and read as it is. Only where the
+    # copy cannot even be made (a read-only directory) is the failure reported; there the
+    # semaphore files cannot be made either, and the main thread must still wait for the worker,
+    # or the process ends before its box.
+    def test_a_control_file_that_cannot_be_replaced_is_kept_whole(self):
         original = b''.join(b'line %d of the control file\n' % i for i in range(10000))
-        for how in ('read-only file', 'read-only directory', 'full disk'):
+        kept = b'kiv.control read as it is, its line ends not repaired: '
+        rows = [('read-only file', NO_JRE_BOX, kept + b'the file is read-only'),
+                ('read-only directory', b'Unable to convert line endings for kiv.control' + SUFFIX, None),
+                ('full disk', NO_JRE_BOX, None)]
+        for how, box, trace in rows:
             with self.subTest(how), WineBed() as bed:
                 mounted = how != 'read-only file'
                 if mounted and (os.geteuid() != 0 or subprocess.run(
@@ -35,6 +42,7 @@ class ControlFile(unittest.TestCase):
                     self.skipTest('mounting a small tmpfs needs root')
                 try:
                     bed.write('kiv.control', original)
+                    bed.write('jinstall.log', b'')
                     bed.stage('')
                     if how == 'read-only file':
                         os.chmod(bed.path('kiv.control'), 0o444)
@@ -49,10 +57,24 @@ class ControlFile(unittest.TestCase):
                     run = bed.finish()
                     self.assertEqual(bed.read('kiv.control'), original)
                     self.assertEqual([d for d, _, files in os.walk(bed.root) if '__kiv.control' in files], [])
-                    self.assertEqual(run.texts[0], b'Unable to convert line endings for kiv.control' + SUFFIX)
+                    self.assertEqual(run.texts[0], box)
+                    if trace:
+                        self.assertIn(trace, bed.log('jinstall.log'))
                 finally:
                     if mounted:
                         subprocess.run(['umount', '-l', bed.install_dir])
+
+    def test_a_read_only_control_file_with_line_feeds_runs_the_wizard_with_its_values(self):
+        with WineBed() as bed:
+            bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment', subkey='1.3', micro='1')
+            control = b'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\nloaderJavaCommand=com.example.Wizard -cd\n'
+            bed.installation(control)
+            os.chmod(bed.path('kiv.control'), 0o444)
+            run = bed.run('')
+            self.assertEqual(run.boxes, [])
+            record = read_record(bed.path('wizard-run.txt'))
+            self.assertTrue(record[b'cmdline'].endswith(b' com.example.Wizard -cd'), record[b'cmdline'])
+            self.assertEqual(bed.read('kiv.control'), control)
 
     def test_hostile_control_files_end_in_the_normal_report_and_lose_nothing(self):
         junk = bytes((i * 37 + 11) % 256 for i in range(20000))  # with lone carriage returns
