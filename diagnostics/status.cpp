@@ -5,14 +5,24 @@
 #include <cstdio>
 
 #include "diagnostics/box_text.h"
+#include "diagnostics/trace.h"
 #include "locale/language.h"
+#include "util/file_utils.h"
 
 namespace {
+
+// Written by the worker before its first box, read by it alone.
+bool boxesShown = true;
 
 // Its removal tells the launcher's main thread that the status dialog may go,
 // so it must not stand beside a box.
 void removeShowDialogSemaphore() {
     std::remove("__kivshow.sem");
+}
+
+// What an unattended run's box would have said, for whoever reads the log.
+void traceUnshownBox(const std::string& text) {
+    if (fileExists(kTraceLog)) Log().logMessage(kTraceLog, "box not shown (unattended run):", text);
 }
 
 }  // namespace
@@ -28,12 +38,18 @@ void Status::setMaxPercentage(int maxPercentage) {
 }
 
 void Status::showError(WindowHandle, const std::string& text) {
-    std::string boxText = errorBoxText(text, language_);
     removeShowDialogSemaphore();
+    if (!boxesShown) return traceUnshownBox(text);
+    std::string boxText = errorBoxText(text, language_);
     MessageBoxA(nullptr, boxText.c_str(), kErrorCaption, MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
 }
 
 void Status::showMessage(const std::string& text) {
     removeShowDialogSemaphore();
+    if (!boxesShown) return traceUnshownBox(text);
     MessageBoxA(nullptr, text.c_str(), kMessageCaption, MB_OK | MB_ICONWARNING);
+}
+
+void setBoxesShown(bool shown) {
+    boxesShown = shown;
 }

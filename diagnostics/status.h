@@ -27,3 +27,9 @@ private:
     int maxPercentage_;
     std::string language_;
 };
+
+// Whether boxes are shown: an unattended run (-s with exitCodeReport) shows none,
+// as nobody may be there to close them and the run must end by itself with its
+// exit code. A box that is not shown leaves its text in jinstall.log instead.
+// Set by the worker before it reads the control file; boxes are shown by default.
+void setBoxesShown(bool shown);

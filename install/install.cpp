@@ -35,6 +35,10 @@ int Install::install(int quietSwitch, int silentSwitch, const std::string& passT
     errorDetail.clear();
     // Asked before the repair: a control file that cannot be repaired or read still answers.
     exitCodeReport = exitCodeReportWanted();
+    if (exitCodeReport && silent) {
+        setBoxesShown(false);
+        traceMessage(kTraceLog, "unattended run (-s with exitCodeReport): no message box is shown");
+    }
 
     int result = 0;
     RunOutcome outcome = RunOutcome::ControlFileUnusable;

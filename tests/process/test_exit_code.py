@@ -1,11 +1,11 @@
 """The exit code for unattended installations (exitCodeReport in kiv.control): one row
 for each way a run ends, through the real launcher and the doubles, started as a
-deployment tool does, with -s."""
+deployment tool does, with -s; then the boxes, which such a run never shows."""
 import os
 import shutil
 import unittest
 
-from winebed import TOOLS_DIR, WineBed
+from winebed import NO_JRE_BOX, SUFFIX, TOOLS_DIR, WineBed
 
 REPORT = 'exitCodeReport=Yes\n'
 LEGACY = 1  # without the key: the timer's identifier, the last message the waits took
@@ -25,9 +25,9 @@ def hand_over(bed):
     wizard()(bed)
 
 
-def read_only_control(bed):
+def copy_cannot_be_made(bed):
     bed.write('kiv.control', REPORT)
-    os.chmod(bed.path('kiv.control'), 0o444)
+    os.mkdir(bed.path('__kiv.control'))  # where the repaired copy would go
 
 
 def carried_jvm_refused(bed):
@@ -52,6 +52,8 @@ class ExitCode(unittest.TestCase):
                 setup(bed)
                 run = bed.run('-s C:\\target')
                 self.assertEqual(run.exit_code, code)
+                if code != LEGACY:
+                    self.assertEqual(run.texts, [])  # unattended with the key: no box at all
                 codes = [l.split()[2].rstrip(b':') for l in bed.log('jinstall.log')
                          if l.startswith(b'exit code ')]
                 self.assertEqual(codes, [] if code == LEGACY else [b'%d' % code])
@@ -72,7 +74,7 @@ class ExitCode(unittest.TestCase):
 
     def test_each_failure_before_the_wizard_has_its_own_code(self):
         self.check([
-            ('control file cannot be repaired', read_only_control, 1619),
+            ('control file cannot be repaired', copy_cannot_be_made, 1619),
             ('control file gone, its repaired copy left',
              lambda bed: bed.write('__kiv.control', REPORT), 1619),
             ('no JVM and none carried', lambda bed: bed.installation(REPORT), 1633),
@@ -86,6 +88,48 @@ class ExitCode(unittest.TestCase):
             ('security files fail', plug_in(control='keystoreFilename=${user.home}/identitydb.obj\n'), 82),
             ('no browser for the page, no carried JVM', plug_in(page=False), 1155),
         ])
+
+
+class UnattendedBoxes(unittest.TestCase):
+    NO_JVM = REPORT + 'jvmName=JRE\njvmVersion=1.4.2\n'
+
+    def run_without_watcher(self, bed, command_line):
+        """Nobody closes a box here: a run that shows one never ends by itself."""
+        bed.start(command_line, watch=False)
+        try:
+            bed.process.wait(timeout=45)
+        except Exception:
+            self.fail('the launcher did not end by itself')
+        return bed.finish()
+
+    def test_a_silent_run_that_fails_shows_no_box_ends_by_itself_and_logs_the_texts(self):
+        rows = [
+            ('no JVM, none carried', lambda bed: bed.installation(self.NO_JVM), 1633,
+             b'The correct version of the JRE was not found on your system.',
+             b'Please install JRE 1.4.2 and then restart this installation program.'),
+            ('the carried JVM is missing', lambda bed: bed.installation(self.NO_JVM + 'jvmSelfExtractor=jre.exe\n'),
+             1603, b'Unable to find JRE 1.4.2 on your system.', b'Please install the JVM and re-start this installer.'),
+        ]
+        for name, setup, code, text, detail in rows:
+            with self.subTest(name), WineBed() as bed:
+                setup(bed)
+                bed.write('jinstall.log', b'')
+                run = self.run_without_watcher(bed, '-s C:\\target')
+                self.assertEqual(run.exit_code, code)
+                self.assertEqual(bed.log('errors.log')[:2], [text, detail])
+                trace = bed.log('jinstall.log')
+                self.assertIn(b'box not shown (unattended run): ' + text, trace)
+                self.assertIn(b'unattended run (-s with exitCodeReport): no message box is shown', trace)
+
+    def test_a_quiet_run_or_one_without_the_key_still_shows_its_box(self):
+        for name, control, command_line, code in [('-q', self.NO_JVM, '-q C:\\target', 1633),
+                                                  ('-s without the key', 'jvmVersion=1.4.2\n', '-s C:\\target', LEGACY),
+                                                  ('the key without a switch', self.NO_JVM, '', 1633)]:
+            with self.subTest(name), WineBed() as bed:
+                bed.installation(control)
+                run = bed.run(command_line)
+                self.assertEqual(run.texts, [NO_JRE_BOX])
+                self.assertEqual(run.exit_code, code)
 
 
 if __name__ == '__main__':
