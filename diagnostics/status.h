@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "diagnostics/window_handle.h"
+#include "util/window_handle.h"
 
 // The part of every working object that talks to the user: the error box with
 // its hint in the user's language, and the plain message box. The language is

@@ -158,9 +158,9 @@ int Install::isDirWriteProtected(const std::string& directory) {
 }
 
 void Install::_cleanUpLogFiles(const std::string& target) {
-    std::string pattern = getCurrentDir() + "\\*.log";
+    // Relative: a directory named with "?" for what the code page lacks would even match others.
     _finddata_t entry;
-    UniqueFindHandle find(_findfirst(pattern.c_str(), &entry));
+    UniqueFindHandle find(_findfirst("*.log", &entry));
     if (!find) return;
     do {
         std::string name = entry.name;

@@ -17,6 +17,8 @@ struct LauncherFailure {
 };
 
 const LauncherFailure kFailures[] = {
+    {RunOutcome::InstallDirUnnamed, 1619, "ERROR_INSTALL_PACKAGE_OPEN_FAILED",
+     "the installation directory cannot be named in the ANSI code page and has no short name"},
     {RunOutcome::ControlFileUnusable, 1619, "ERROR_INSTALL_PACKAGE_OPEN_FAILED",
      "kiv.control could not be opened, repaired or read"},
     {RunOutcome::NoJvmCarried, 1633, "ERROR_INSTALL_PLATFORM_UNSUPPORTED",

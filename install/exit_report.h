@@ -9,6 +9,7 @@
 enum class RunOutcome {
     WizardRan,            // the wizard proved its start: its own exit code
     AppletPageShown,      // plug-in mode: the browser was started and has been closed
+    InstallDirUnnamed,    // no ANSI path names the installation directory (NT)
     ControlFileUnusable,  // kiv.control could not be opened, repaired or read
     NoJvmCarried,         // no acceptable JVM on the machine, none carried
     CarriedJvmFailed,     // the carried JVM is missing or could not be installed

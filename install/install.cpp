@@ -40,55 +40,52 @@ int Install::install(int quietSwitch, int silentSwitch, const std::string& passT
         traceMessage(kTraceLog, "unattended run (-s with exitCodeReport): no message box is shown");
     }
 
-    int result = 0;
-    RunOutcome outcome = RunOutcome::ControlFileUnusable;
-    if (!getParams()) {
-        logAndTraceMessage(kErrorsLog, kTraceLog, "unable to get parameters");
-        result = reportFailure();
-    } else {
-        int pluginMode = isPluginMode(parameters.jvmName);
-        int installedByThisRun = 0;
-        if (!selectJvm(installedByThisRun)) {
-            outcome = parameters.jvmSelfExtractor.empty() ? RunOutcome::NoJvmCarried
-                                                          : RunOutcome::CarriedJvmFailed;
-            result = reportFailure();
-        } else if (!addSecurity(parameters.systemSecurityPolicyFilename,
-                                parameters.userSecurityPolicyFilename, parameters.keystoreFilename,
-                                pluginMode) &&
-                   pluginMode) {
-            outcome = RunOutcome::SecurityFilesFailed;
-            errorText = "Unable to add Java security files.";
-            errorDetail = kDiskSpaceHint;
-            result = reportFailure();
-        } else if (launch(pluginMode, passThrough)) {
-            outcome = pluginMode ? RunOutcome::AppletPageShown : RunOutcome::WizardRan;
-            result = 1;
-        } else {
-            outcome = pluginMode ? RunOutcome::BrowserNotStarted : RunOutcome::WizardNotStarted;
-            // A JVM found on the machine may be what fails: try the one the installation carries.
-            if (!installedByThisRun) {
-                showStatusMessage(4);
-                if (installTheJvm(parameters.jvmRequiredVersion, parameters.jvmMinVersion,
-                                  parameters.jvmMaxVersion, parameters.jvmVersion, parameters.jvmName,
-                                  parameters.jvmCommandName, parameters.jvmSelfExtractor,
-                                  parameters.predefinedJvmInstallDir, parameters.jvmHomeDir, jvmPath)) {
-                    showStatusMessage(5);
-                    result = launchWizard(passThrough);
-                    outcome = result ? RunOutcome::WizardRan : RunOutcome::WizardNotStarted;
-                }
-            }
-            if (!result) {
-                errorText = kWizardNotStarted;
-                errorDetail = std::string(kOtherCauses) + "\n" + kDiskSpaceHint;
-                result = reportFailure();
-            }
-        }
-    }
+    RunOutcome outcome = runSteps(passThrough);
+    int result = outcome == RunOutcome::WizardRan || outcome == RunOutcome::AppletPageShown ? 1 : 0;
+    if (!result) reportFailure(outcome);
     // Before clean-up, which saves the logs to the start directory.
     if (exitCodeReport) reportExitCode(outcome);
     cleanUp(result);
     std::remove(showDialogFilename.c_str());
     return result;
+}
+
+// The control file, the JVM, the security files and the launch, each step
+// ending the run when it fails; the outcome says how the run ended.
+RunOutcome Install::runSteps(const std::string& passThrough) {
+    if (installDirectoryUnnamed) {
+        logAndTraceMessage(kErrorsLog, kTraceLog, startDirectoryNote);
+        return RunOutcome::InstallDirUnnamed;
+    }
+    if (!startDirectoryNote.empty()) traceMessage(kTraceLog, startDirectoryNote);
+    if (!getParams()) {
+        logAndTraceMessage(kErrorsLog, kTraceLog, "unable to get parameters");
+        return RunOutcome::ControlFileUnusable;
+    }
+    int pluginMode = isPluginMode(parameters.jvmName);
+    int installedByThisRun = 0;
+    if (!selectJvm(installedByThisRun)) {
+        return parameters.jvmSelfExtractor.empty() ? RunOutcome::NoJvmCarried : RunOutcome::CarriedJvmFailed;
+    }
+    if (!addSecurity(parameters.systemSecurityPolicyFilename, parameters.userSecurityPolicyFilename,
+                     parameters.keystoreFilename, pluginMode) &&
+        pluginMode) {
+        return RunOutcome::SecurityFilesFailed;
+    }
+    if (launch(pluginMode, passThrough)) return pluginMode ? RunOutcome::AppletPageShown : RunOutcome::WizardRan;
+    // A JVM found on the machine may be what fails: the one the installation carries
+    // is installed and the wizard started once more, in plug-in mode too.
+    if (!installedByThisRun) {
+        showStatusMessage(4);
+        if (installTheJvm(parameters.jvmRequiredVersion, parameters.jvmMinVersion, parameters.jvmMaxVersion,
+                          parameters.jvmVersion, parameters.jvmName, parameters.jvmCommandName,
+                          parameters.jvmSelfExtractor, parameters.predefinedJvmInstallDir,
+                          parameters.jvmHomeDir, jvmPath)) {
+            showStatusMessage(5);
+            return launchWizard(passThrough) ? RunOutcome::WizardRan : RunOutcome::WizardNotStarted;
+        }
+    }
+    return pluginMode ? RunOutcome::BrowserNotStarted : RunOutcome::WizardNotStarted;
 }
 
 // The installed JVM if there is one, else the carried one.
@@ -120,14 +117,23 @@ int Install::launchWizard(const std::string& passThrough) {
                             quiet, silent);
 }
 
-// Logs both texts of the report and shows the first: the detail is for the logs only.
-int Install::reportFailure() {
+// The one error report of a failed run: the texts of the step that ended it
+// (the JVM steps leave theirs in errorText and errorDetail), else the general
+// ones. Both go to the logs; the first is shown.
+void Install::reportFailure(RunOutcome outcome) {
+    if (outcome == RunOutcome::SecurityFilesFailed) {
+        errorText = "Unable to add Java security files.";
+        errorDetail = kDiskSpaceHint;
+    } else if (outcome == RunOutcome::WizardNotStarted || outcome == RunOutcome::BrowserNotStarted) {
+        // Replaces what a failed installation of the carried JVM left.
+        errorText = kWizardNotStarted;
+        errorDetail = std::string(kOtherCauses) + "\n" + kDiskSpaceHint;
+    }
     if (errorText.empty()) errorText = std::string("Unable to install application.\r\r") + kDiskSpaceHint;
     if (errorDetail.empty()) errorDetail = kOtherCauses;
     logAndTraceMessage(kErrorsLog, kTraceLog, errorText);
     logAndTraceMessage(kErrorsLog, kTraceLog, errorDetail);
     showError(hDlgMain, errorText);
-    return 0;
 }
 
 int Install::getParams() {

@@ -98,10 +98,11 @@ public:
     int wizardExitCode = 0;  // of the last wizard run that started
 
 private:
+    RunOutcome runSteps(const std::string& passThrough);
     int selectJvm(int& installedByThisRun);
     int launch(int pluginMode, const std::string& passThrough);
     int launchWizard(const std::string& passThrough);
-    int reportFailure();
+    void reportFailure(RunOutcome outcome);
     void reportExitCode(RunOutcome outcome);
 };
 

@@ -13,6 +13,7 @@
 #include "launcher/status_dialog.h"
 #include "launcher/worker.h"
 #include "locale/language.h"
+#include "util/ansi_path.h"
 #include "util/file_utils.h"
 
 namespace {
@@ -120,6 +121,20 @@ void showStatusDialog(HWND mainWindow, HWND dialog, int showCommand) {
     SetDlgItemTextA(dialog, IDC_STATUS_TEXT, text.c_str());
 }
 
+// Before anything names the current directory: on NT one that the ANSI code
+// page cannot hold is made current in its short form.
+void nameInstallDirectory() {
+    AnsiPath directory = useAnsiCurrentDirectory();
+    if (directory.kind == AnsiPath::Kind::shortForm) {
+        startDirectoryNote = "installation directory named by its short form " + directory.path +
+                             ": the ANSI code page cannot hold " + directory.longForm;
+    } else if (directory.kind == AnsiPath::Kind::unnamed) {
+        installDirectoryUnnamed = true;
+        startDirectoryNote = "The installation directory " + directory.longForm +
+                             " cannot be named: the ANSI code page cannot hold it, and it has no short name";
+    }
+}
+
 bool startWorker(const char* commandLine) {
     std::string* text = new std::string(commandLine ? commandLine : "");
     if (_beginthread(startMainThread, 0, text) != static_cast<uintptr_t>(-1)) return true;
@@ -130,11 +145,16 @@ bool startWorker(const char* commandLine) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showCommand) {
-    std::string currentDir = getCurrentDir();
-    waitInstallFilename = currentDir + "\\__kivinstall.sem";
-    showDialogFilename = currentDir + "\\__kivshow.sem";
-    // Read now: clean-up removes startdir.txt long before the hand-over.
-    std::string startDir = getStartDir();
+    nameInstallDirectory();
+    std::string currentDir = installDirectoryUnnamed ? std::string() : getCurrentDir();
+    // A directory that no ANSI path names is left to relative names, which the
+    // system resolves itself; the worker fails at once, so nothing changes it.
+    const std::string prefix = installDirectoryUnnamed ? std::string() : currentDir + "\\";
+    waitInstallFilename = prefix + "__kivinstall.sem";
+    showDialogFilename = prefix + "__kivshow.sem";
+    // Read now: clean-up removes startdir.txt long before the hand-over. The
+    // clean-up program could not be told a directory that cannot be named.
+    std::string startDir = installDirectoryUnnamed ? std::string() : getStartDir();
 
     hInst = instance;
     disableInputMethod();

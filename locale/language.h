@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "diagnostics/window_handle.h"
+#include "util/window_handle.h"
 
 // The user's language: one of "english", "french", "german", "spanish",
 // "polish", "japanese", "italian", "portuguese", "dutch"; never empty.

@@ -46,7 +46,8 @@ run_ctest() {
   scratch+=("$build:$unit" "$build:$bed_root")
   exports=$(LAUNCHER_BUILD_DIR="$root/$build" python3 tests/process/winebed.py shared-prefix "$unit")
   (
-    for v in $(env | grep -o '^WINE[A-Z_]*'); do unset "$v"; done
+    # Wine names files by the locale's character set: the exports set LANG, no LC_ overrides it.
+    for v in $(env | grep -o '^\(WINE\|LC_\)[A-Z_]*'); do unset "$v"; done
     unset DISPLAY
     eval "$exports"
     export LAUNCHER_BED_ROOT="$bed_root"

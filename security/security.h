@@ -2,7 +2,7 @@
 #include <string>
 
 #include "diagnostics/trace.h"
-#include "diagnostics/window_handle.h"
+#include "util/window_handle.h"
 
 // Installs the Java security files an installation carries: the system and
 // user policy files and the certificate store (identity database).

@@ -12,3 +12,10 @@ int readRegistryText(HKEY root, const char* subkey, const char* valueName, unsig
 
 // The same on a key that is already open.
 int readRegistryValue(HKEY key, const char* valueName, unsigned limit, std::string& text);
+
+// A value that names a path (a JVM home): as readRegistryValue, and on NT, for
+// a text value whose path the ANSI code page cannot hold, its short form
+// instead. When it has none, `text` is empty and `unnamed` holds the path as
+// the registry holds it (describeWidePath), for the caller's trace.
+int readRegistryPath(HKEY key, const char* valueName, unsigned limit, std::string& text,
+                     std::string& unnamed);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "control/control_text.h"
+#include "jvm/find/jvm_home.h"
 #include "jvm/find/jvm_ok.h"
 #include "jvm/find/modern_search.h"
 #include "util/registry.h"
@@ -110,14 +111,8 @@ int JvmWin::lookUpRegistryEntryForJvm(const std::string& productKey, const std::
             subkeyName += "." + microPart;
             traceMessage(kTraceLog, "no known minor version for", productKey);
         }
-        std::string value;
-        readRegistryValue(key.get(), "JavaHome", kValueLimit, value);
-        if (value.empty()) readRegistryValue(key.get(), "Home", kValueLimit, value);
-        if (!value.empty()) {
-            home = value;
-        } else {
-            traceMessage(kTraceLog, "no home directory for jvm", value);
-        }
+        home = readJvmHome(key.get(), {"JavaHome", "Home"}, *this);
+        if (home.empty()) traceMessage(kTraceLog, "no home directory for jvm", home);
     }
     JvmOk check;
     check.setHwnd(window_);

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "jvm/find/jvm_home.h"
 #include "util/registry.h"
 #include "util/win_handles.h"
 
@@ -104,8 +105,8 @@ public:
     }
 
     int tryJavaHome() {
-        const char* value = std::getenv("JAVA_HOME");
-        if (value == nullptr || *value == '\0') {
+        std::string value;
+        if (!environmentJvmHome("JAVA_HOME", value, trace_) || value.empty()) {
             trace_.traceMessage(kTraceLog, "JAVA_HOME is not set");
             return 0;
         }
@@ -152,10 +153,8 @@ private:
     }
 
     int tryEntry(HKEY key, const std::string& source, std::string version, const Layout& layout) {
-        std::string home;
-        readRegistryValue(key, layout.homeValue, kValueLimit, home);
-        if (!layout.versionKey) return check(source, cleanJvmHome(home), nullptr);
-        if (home.empty()) readRegistryValue(key, "Home", kValueLimit, home);
+        if (!layout.versionKey) return check(source, cleanJvmHome(readJvmHome(key, {layout.homeValue}, trace_)), nullptr);
+        std::string home = readJvmHome(key, {layout.homeValue, "Home"}, trace_);
         std::string micro;
         readRegistryValue(key, "MicroVersion", kValueLimit, micro);
         if (!micro.empty()) version += "." + micro;

@@ -45,11 +45,18 @@ void forEachConfigLine(const std::string& path, Handle handle) {
     }
 }
 
-// The directory this program was started from, without a trailing backslash.
+// The directory this program was started from, without a trailing backslash; in
+// its short form, which the ANSI code page holds even for a folder named in
+// another script.
 inline std::string ownDirectory() {
-    char module[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string dir(module, length < MAX_PATH ? length : 0);
+    wchar_t module[MAX_PATH], shortName[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return std::string();
+    DWORD shortLength = GetShortPathNameW(module, shortName, MAX_PATH);
+    const wchar_t* name = shortLength > 0 && shortLength < MAX_PATH ? shortName : module;
+    char ansi[MAX_PATH * 2];
+    length = static_cast<DWORD>(WideCharToMultiByte(CP_ACP, 0, name, -1, ansi, sizeof ansi, nullptr, nullptr));
+    std::string dir(ansi, length > 0 ? length - 1 : 0);
     std::string::size_type slash = dir.rfind('\\');
     dir.erase(slash == std::string::npos ? 0 : slash);
     return dir;

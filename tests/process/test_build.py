@@ -11,15 +11,18 @@ from winebed import PRODUCT_LAUNCHER as LAUNCHER
 # API reference of the time, whose requirements name Windows 95 and Windows NT 3.1 or 3.5
 # for each of these, and its page "Windows 95 General Limitations" (MSDN Library, 1998):
 # apart from a few text and message-box functions, 95 has the wide-character (W) functions
-# only as stubs that fail. For msvcrt.dll: the functions of its first release (Visual C++
-# 4.2), which is also the copy Windows NT 4.0 carries, as mingw-w64 lists them in
+# only as stubs that fail; the two conversions between the code pages and wide characters are
+# among the few it implements (the wide functions the launcher uses on NT are looked up at
+# run time and count as "no answer" where they fail). For msvcrt.dll: the functions of its
+# first release (Visual C++ 4.2), which is also the copy Windows NT 4.0 carries, as mingw-w64
+# lists them in
 # mingw-w64-crt/lib-common/msvcrt.def.in. SHELL32 is missing on purpose: it is loaded only
 # when an applet is launched, since imported it would load the COM libraries into every run.
 WINDOWS_95_AND_NT4 = {
     'KERNEL32.dll': '''CloseHandle FreeLibrary GetCommandLineA GetCurrentProcess GetFileAttributesA
         GetFullPathNameA GetLastError GetModuleHandleA GetProcAddress GetShortPathNameA
-        GetStartupInfoA GetSystemDirectoryA GetVersion LoadLibraryA MulDiv TerminateProcess
-        WaitForSingleObject''',
+        GetStartupInfoA GetSystemDirectoryA GetVersion LoadLibraryA MulDiv MultiByteToWideChar
+        TerminateProcess WaitForSingleObject WideCharToMultiByte''',
     'USER32.dll': '''CreateDialogParamA CreateWindowExA DefWindowProcA DestroyWindow DispatchMessageA
         GetDC GetDlgItem GetMessageA GetParent GetSystemMetrics GetWindowRect IsDialogMessageA
         KillTimer LoadCursorA LoadIconA MessageBoxA PostMessageA PostQuitMessage RegisterClassA
@@ -30,7 +33,8 @@ WINDOWS_95_AND_NT4 = {
         _filelengthi64 _fileno _findclose _findfirst _findnext _fullpath _getcwd _iob _mkdir _onexit
         _putenv _rmdir _spawnv _stat _stricmp _vsnprintf abort exit fclose feof ferror fflush fgetc
         fgetpos fgets fopen fputs fread free fseek fsetpos ftell fwrite getenv localtime malloc
-        memchr memcmp memmove realloc remove rename setlocale setvbuf strchr strlen time vfprintf''',
+        memchr memcmp memmove realloc remove rename setlocale setvbuf strchr strlen time vfprintf
+        wcslen''',
 }
 
 # Imported although Windows 95, 98 and Me have them only as stubs: the code falls back at

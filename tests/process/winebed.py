@@ -70,8 +70,11 @@ class BedError(Exception):
 
 
 def _base_env(prefix):
-    env = {k: v for k, v in os.environ.items() if not k.startswith('WINE')}
-    env.update(WINEPREFIX=prefix, WINEARCH=ARCH, WINEDEBUG='-all',
+    env = {k: v for k, v in os.environ.items() if not k.startswith('WINE') and not k.startswith('LC_')}
+    # Wine names Unix files by the Unix locale's character set: UTF-8, whatever the host's
+    # locale, so that a folder named in another script keeps its name. The ANSI code page is
+    # then 1252.
+    env.update(WINEPREFIX=prefix, WINEARCH=ARCH, WINEDEBUG='-all', LANG='C.UTF-8',
                WINEDLLOVERRIDES='winemenubuilder.exe=d', **_LOADER_ENV)
     env.pop('DISPLAY', None)
     return env
@@ -420,7 +423,7 @@ def _shared_prefix(folder):
     # Started before ctest, so that Wine's helper processes do not inherit ctest's pipes.
     subprocess.run([WINESERVER, '-p'], env=env, check=True, **QUIET)
     subprocess.run([WINE, 'cmd', '/c', 'exit', '0'], env=env, timeout=60, **QUIET)
-    names = ['WINEPREFIX', 'WINEARCH', 'WINEDEBUG'] + sorted(_LOADER_ENV)
+    names = ['WINEPREFIX', 'WINEARCH', 'WINEDEBUG', 'LANG'] + sorted(_LOADER_ENV)
     for name in names:
         print("export %s='%s'" % (name, env[name]))
 

@@ -1,0 +1,87 @@
+"""Paths that the ANSI code page cannot hold: an installation directory and a JVM home named
+in Cyrillic, on a machine whose ANSI code page is 1252 (Wine's under a UTF-8 locale). The
+launcher names them by their short forms; every full path it builds must still name them."""
+import os
+import shutil
+import unittest
+
+from winebed import TOOLS_DIR, WineBed, read_record
+
+CYRILLIC = '\u0443\u0441\u0442\u0430\u043d\u043e\u0432\u043a\u0430'  # 'installation' in Russian
+JRE = 'Java Runtime Environment'
+
+
+def hand_over(bed):
+    """A clean-up program and a start directory elsewhere: the launcher hands over at its end."""
+    shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
+    os.makedirs(bed.drive_c('elsewhere'), exist_ok=True)
+    bed.write('startdir.txt', 'C:\\elsewhere\r\n')
+
+
+def utf8_record(path):
+    return {key.decode(): value.decode('utf-8') for key, value in read_record(path).items()
+            if key in (b'long[1]', b'longcwd')}
+
+
+class CyrillicInstallationDirectory(unittest.TestCase):
+    def windows_dir(self, bed):
+        return bed.windows_path(bed.install_dir)
+
+    def test_a_found_jvm_runs_the_wizard_and_the_clean_up_program_is_told_the_directory(self):
+        with WineBed(install_name=CYRILLIC) as bed:
+            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
+            bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+            hand_over(bed)
+            run = bed.run('')
+            self.assertEqual(run.boxes, [])
+            self.assertTrue(bed.exists('wizard-run.txt'))
+            self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
+            self.assertEqual(utf8_record(bed.path('cleanup-run.txt'))['long[1]'], self.windows_dir(bed))
+            notes = [line for line in bed.log('jinstall.log') if b'short form' in line]
+            self.assertEqual(len(notes), 1, bed.log('jinstall.log'))
+            self.assertIn(b'<U+0443><U+0441>', notes[0])  # the long form, which no ANSI text can hold
+            # The logs are copied from the directory itself, not from one a "?" pattern matched.
+            self.assertTrue(os.path.exists(bed.drive_c('elsewhere', 'jinstall.log')))
+
+    def test_the_carried_jvm_is_unpacked_into_the_application_directory_and_runs_the_wizard(self):
+        with WineBed(install_name=CYRILLIC) as bed:
+            bed.carry_jvm('jvmCommandName=javaw.exe\npredefinedJvmInstallDir=[$AppDir]/jvm\n')
+            bed.write('jinstall.log', b'')
+            run = bed.run('')
+            self.assertEqual(run.boxes, [])
+            self.assertEqual(bed.read('extractor-runs.txt').count(b'\n'), 1)
+            self.assertTrue(bed.read('extractor-runs.txt').rstrip().endswith(b'\\jvm'))
+            self.assertTrue(bed.exists('wizard-run.txt'))
+            # Every path the run traced names something: none holds a "?" for what 1252 lacks.
+            self.assertEqual([line for line in bed.log('jinstall.log') if b'?' in line], [])
+            self.assertIn(b'Java wizard launched successfully', bed.log('jinstall.log'))
+            self.assertFalse(bed.exists('jvm'))  # unpacked for the wizard alone, and removed after
+
+    def test_the_browser_of_an_applet_page_is_found_and_started_in_the_directory(self):
+        with WineBed(install_name=CYRILLIC) as bed:
+            record = bed.add_browser()
+            bed.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
+            bed.installation('jvmName=java plug-in\njvmRequiredVersion=1.3\nappletUrl=start.html\n')
+            bed.write('start.html', '<html></html>')
+            run = bed.run('')
+            self.assertEqual(len(run.boxes), 1)  # the notice before the browser, no error
+            self.assertEqual(read_record(record)[b'argv[1]'], b'start.html')
+            self.assertEqual(utf8_record(record)['longcwd'], self.windows_dir(bed))
+
+
+class CyrillicJvmHome(unittest.TestCase):
+    def test_a_registered_jvm_home_named_in_cyrillic_is_found_and_runs_the_wizard(self):
+        with WineBed() as bed:
+            bin_dir = bed.add_jvm('Java\\' + CYRILLIC, '1.3.1', product=JRE, subkey='1.3', micro='1')
+            bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+            run = bed.run('')
+            self.assertEqual(run.boxes, [])
+            with open(os.path.join(bin_dir, 'jvm-runs.txt'), 'rb') as f:
+                self.assertEqual([b' TestJvm ' in line for line in f], [True, False])
+            found = [line for line in bed.log('jinstall.log') if line.startswith(b'Found correct version of JVM:')]
+            self.assertEqual(len(found), 1)
+            self.assertNotIn(b'?', found[0])
+
+
+if __name__ == '__main__':
+    unittest.main()

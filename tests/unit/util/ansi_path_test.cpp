@@ -1,0 +1,78 @@
+#include "util/ansi_path.h"
+
+#include <windows.h>
+#include <direct.h>
+
+#include <string>
+
+#include "scratch.h"
+#include "util/file_utils.h"
+
+namespace {
+
+// The answers the system would give: here the short form a volume without 8.3
+// names gives (none), and a short form the code page holds.
+int shortPathAsked = 0;
+std::wstring noShortName(const std::wstring& path) {
+    ++shortPathAsked;
+    return path;  // a volume with 8.3 names switched off answers with the long path
+}
+std::wstring asciiShortName(const std::wstring&) {
+    ++shortPathAsked;
+    return L"C:\\USTANO~1";
+}
+const WidePathQueries kNoShortNames = {noShortName};
+const WidePathQueries kAsciiShortNames = {asciiShortName};
+
+const std::wstring kCyrillic = L"C:\\\x0443\x0441\x0442\x0430\x043d\x043e\x0432\x043a\x0430";
+
+}  // namespace
+
+TEST(AnsiPathTest, OnlyATextTheCodePageHoldsExactlyIsAnAnsiPath) {
+    std::string ansi;
+    EXPECT_TRUE(toAnsiExactly(L"C:\\Caf\x00e9", ansi));
+    EXPECT_EQ(ansi, "C:\\Caf\xe9");
+    EXPECT_FALSE(toAnsiExactly(kCyrillic, ansi));     // the default character
+    EXPECT_FALSE(toAnsiExactly(L"C:\\\x0141odz", ansi));  // or a look-alike L: either names another folder
+    EXPECT_EQ(describeWidePath(L"C:\\\x00e9\x0443\xd83d\xde00"), "C:\\\xe9<U+0443><U+1F600>");
+}
+
+TEST(AnsiPathTest, APathTheCodePageCannotHoldTakesItsShortFormOrNone) {
+    shortPathAsked = 0;
+    AnsiPath asIs = ansiPathOf(L"C:\\Program Files\\Caf\x00e9", kNoShortNames);
+    EXPECT_EQ(asIs.kind, AnsiPath::Kind::asIs);
+    EXPECT_EQ(asIs.path, "C:\\Program Files\\Caf\xe9");
+    EXPECT_EQ(shortPathAsked, 0);  // a path the code page holds is never changed
+
+    AnsiPath shortForm = ansiPathOf(kCyrillic, kAsciiShortNames);
+    EXPECT_EQ(shortForm.kind, AnsiPath::Kind::shortForm);
+    EXPECT_EQ(shortForm.path, "C:\\USTANO~1");
+
+    AnsiPath unnamed = ansiPathOf(kCyrillic, kNoShortNames);
+    EXPECT_EQ(unnamed.kind, AnsiPath::Kind::unnamed);
+    EXPECT_EQ(unnamed.path, "");
+    EXPECT_EQ(unnamed.longForm, "C:\\<U+0443><U+0441><U+0442><U+0430><U+043D><U+043E><U+0432><U+043A><U+0430>");
+}
+
+using AnsiCurrentDirectoryTest = TempDirTest;
+
+TEST_F(AnsiCurrentDirectoryTest, ACurrentDirectoryTheCodePageCannotHoldBecomesItsShortFormOrUnnamed) {
+    const std::string here = getCurrentDir();
+    std::wstring hereWide(here.begin(), here.end());
+    std::wstring cyrillic = hereWide + L"\\\x0443\x0441\x0442";
+    ASSERT_TRUE(CreateDirectoryW(cyrillic.c_str(), nullptr));
+    ASSERT_EQ(_wchdir(cyrillic.c_str()), 0);
+    EXPECT_EQ(useAnsiCurrentDirectory(kNoShortNames).kind, AnsiPath::Kind::unnamed);
+
+    AnsiPath named = useAnsiCurrentDirectory();  // the system's own short names
+    ASSERT_EQ(named.kind, AnsiPath::Kind::shortForm);
+    EXPECT_EQ(getCurrentDir(), named.path);
+    writeFile("marker", "x");  // a relative name and the short form name the same file
+    EXPECT_TRUE(fileExists(named.path + "\\marker"));
+
+    ASSERT_EQ(_chdir(here.c_str()), 0);
+    EXPECT_EQ(useAnsiCurrentDirectory(kNoShortNames).kind, AnsiPath::Kind::asIs);
+    EXPECT_EQ(getCurrentDir(), here);
+    std::remove((named.path + "\\marker").c_str());
+    RemoveDirectoryW(cyrillic.c_str());
+}
