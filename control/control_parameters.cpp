@@ -4,7 +4,7 @@
 
 #include "control/control_text.h"
 
-const ControlKey kControlKeys[23] = {
+const ControlKey kControlKeys[27] = {
     {"jvmRequiredVersion", &ControlParameters::jvmRequiredVersion, 200},
     {"jvmMinVersion", &ControlParameters::jvmMinVersion, 200},
     {"jvmMaxVersion", &ControlParameters::jvmMaxVersion, 200},
@@ -28,6 +28,10 @@ const ControlKey kControlKeys[23] = {
     {"jvmSearchModern", &ControlParameters::jvmSearchModern, 99},
     {"jvmVersionCompare", &ControlParameters::jvmVersionCompare, 99},
     {"jvmTestTimeout", &ControlParameters::jvmTestTimeout, 99},
+    {"jvmSearchKeys", &ControlParameters::jvmSearchKeys, 4999},
+    {"jvmArch", &ControlParameters::jvmArch, 99},
+    {"jvmChoose", &ControlParameters::jvmChoose, 99},
+    {"jvmTestWithOptions", &ControlParameters::jvmTestWithOptions, 99},
 };
 
 bool storeKeyLine(const std::string& line, ControlParameters& parameters, const ControlKey** key) {

@@ -27,6 +27,10 @@ struct ControlParameters {
     std::string jvmSearchModern;
     std::string jvmVersionCompare;
     std::string jvmTestTimeout;
+    std::string jvmSearchKeys;
+    std::string jvmArch;
+    std::string jvmChoose;
+    std::string jvmTestWithOptions;
 };
 
 struct ControlKey {
@@ -36,7 +40,7 @@ struct ControlKey {
 };
 
 // The keys in the order of the control file's documentation.
-extern const ControlKey kControlKeys[23];
+extern const ControlKey kControlKeys[27];
 
 // Stores a key line's value in its field, cut at the field's capacity. Returns
 // false when the line defines none of the keys. A line is taken by the longest

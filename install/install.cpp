@@ -140,8 +140,7 @@ int Install::getParams() {
     GetParameters reader;
     reader.setHwnd(hDlgMain);
     int result = reader.getParameters(parameters, controlFilename);
-    jvmSearchOptions = parseSearchOptions(parameters.jvmSearchModern, parameters.jvmVersionCompare,
-                                          parameters.jvmTestTimeout);
+    jvmSearchOptions = parseSearchOptions(parameters);
     if (result && jvmSearchOptions.any()) {
         traceMessage(kTraceLog, describeSearchOptions(jvmSearchOptions));
     }

@@ -7,20 +7,6 @@ int isOldJvm(const std::string& jvmPath) {
     return fileNameOf(jvmPath).find("java") == std::string::npos ? 1 : 0;
 }
 
-std::vector<std::string> splitWords(const std::string& text) {
-    std::vector<std::string> words;
-    std::string::size_type start = 0;
-    for (;;) {
-        std::string::size_type blank = text.find(' ', start);
-        if (blank == std::string::npos) {
-            words.push_back(text.substr(start));
-            return words;
-        }
-        words.push_back(text.substr(start, blank - start));
-        start = blank + 1;
-    }
-}
-
 std::vector<std::string> wizardArguments(const WizardCommand& command, std::size_t slots) {
     std::vector<std::string> arguments;
     arguments.reserve(slots);

@@ -8,10 +8,6 @@
 // executable's name does not contain "java".
 int isOldJvm(const std::string& jvmPath);
 
-// Words split at every single blank: two blanks give an empty word, and an
-// empty text gives one empty word.
-std::vector<std::string> splitWords(const std::string& text);
-
 struct WizardCommand {
     std::string executableName;
     std::string extraParameters;   // jvmExtraParameters

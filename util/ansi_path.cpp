@@ -128,19 +128,58 @@ AnsiPath useAnsiCurrentDirectory(const WidePathQueries& queries) {
     return directory;
 }
 
+std::vector<std::string> ansiPathEntries(const std::wstring& searchPath, std::vector<std::string>& unnamed) {
+    std::vector<std::string> entries;
+    std::wstring::size_type start = 0;
+    while (start <= searchPath.size()) {
+        std::wstring::size_type end = searchPath.find(L';', start);
+        if (end == std::wstring::npos) end = searchPath.size();
+        std::wstring entry = searchPath.substr(start, end - start);
+        if (entry.size() >= 2 && entry.front() == L'"' && entry.back() == L'"') entry = entry.substr(1, entry.size() - 2);
+        while (!entry.empty() && (entry.back() == L'\\' || entry.back() == L'/')) entry.pop_back();
+        if (!entry.empty()) {
+            AnsiPath path = ansiPathOf(entry);
+            if (path.kind == AnsiPath::Kind::unnamed) {
+                unnamed.push_back(path.longForm);
+            } else {
+                entries.push_back(path.path);
+            }
+        }
+        start = end + 1;
+    }
+    return entries;
+}
+
+bool wideEnvironmentVariable(const char* name, std::wstring& value) {
+    using GetEnvironmentVariableW = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+    auto variable = systemFunction<GetEnvironmentVariableW>("kernel32.dll", "GetEnvironmentVariableW");
+    if (variable == nullptr) return false;
+    std::wstring wideName = wideText(name);
+    value = askWide([&](wchar_t* buffer, DWORD size) { return variable(wideName.c_str(), buffer, size); });
+    return !value.empty();
+}
+
+std::wstring expandWide(const std::wstring& text) {
+    using ExpandEnvironmentStringsW = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+    auto expand = systemFunction<ExpandEnvironmentStringsW>("kernel32.dll", "ExpandEnvironmentStringsW");
+    if (expand == nullptr) return text;
+    // Its answer counts the terminator even when it fits.
+    DWORD needed = expand(text.c_str(), nullptr, 0);
+    if (needed == 0) return text;
+    std::wstring expanded(needed, L'\0');
+    DWORD got = expand(text.c_str(), &expanded[0], needed);
+    if (got == 0 || got > needed) return text;
+    expanded.resize(got - 1);
+    return expanded;
+}
+
 bool environmentPath(const char* name, std::string& path, std::string& unnamed) {
     const char* value = std::getenv(name);
     if (value == nullptr) return false;
     path = value;
     unnamed.clear();
-    using GetEnvironmentVariableW = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
-    auto variable = systemFunction<GetEnvironmentVariableW>("kernel32.dll", "GetEnvironmentVariableW");
-    std::wstring wideName = wideText(name);
     std::wstring wide;
-    if (variable != nullptr) {
-        wide = askWide([&](wchar_t* buffer, DWORD size) { return variable(wideName.c_str(), buffer, size); });
-    }
-    if (wide.empty()) return true;
+    if (!wideEnvironmentVariable(name, wide)) return true;
     AnsiPath converted = ansiPathOf(wide);
     if (converted.kind == AnsiPath::Kind::shortForm) path = converted.path;
     if (converted.kind == AnsiPath::Kind::unnamed) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 // Paths outside the ANSI code page. The launcher uses the ANSI functions
 // throughout, as it must to run on 95, 98 and Me. On NT a path holding a
@@ -44,6 +45,19 @@ AnsiPath ansiPathOf(const std::wstring& wide, const WidePathQueries& queries = s
 // short form becomes the current directory. asIs also where the system gives no
 // wide form (9x).
 AnsiPath useAnsiCurrentDirectory(const WidePathQueries& queries = systemWidePathQueries());
+
+// The entries of a ";"-separated search path given in wide characters, each
+// without surrounding quotes and trailing backslashes, as an ANSI path (its
+// short form where the code page cannot hold it). Empty entries are left out,
+// and so are those that no ANSI path names, whose long forms go to `unnamed`.
+std::vector<std::string> ansiPathEntries(const std::wstring& searchPath, std::vector<std::string>& unnamed);
+
+// An environment variable's value in wide characters; false when it is not set
+// or the system gives none (9x).
+bool wideEnvironmentVariable(const char* name, std::wstring& value);
+
+// A text with its %VARIABLE% references expanded; as it is where the system cannot.
+std::wstring expandWide(const std::wstring& text);
 
 // An environment variable that holds a path (JAVA_HOME and its kin), as getenv
 // gives it, or in its short form where the code page cannot hold it. False when

@@ -11,15 +11,9 @@ template <typename Exists>
 std::string findEntryEndingWith(const std::string& path, const std::string& name, Exists exists) {
     std::string lowerPath = path;
     lowerAsciiLetters(lowerPath);
-    std::string::size_type start = 0;
-    for (;;) {
-        std::string::size_type end = lowerPath.find(';', start);
-        std::string entry = lowerPath.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    for (const std::string& entry : splitSearchPath(lowerPath)) {
         std::string::size_type found = entry.find(name);
-        if (found != std::string::npos && found + name.size() == entry.size() && exists(entry)) {
-            return entry;
-        }
-        if (end == std::string::npos) return std::string();
-        start = end + 1;
+        if (found != std::string::npos && found + name.size() == entry.size() && exists(entry)) return entry;
     }
+    return std::string();
 }

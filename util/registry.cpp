@@ -6,14 +6,10 @@
 #include "util/system_function.h"
 #include "util/win_handles.h"
 
-namespace {
-
-// The wide text of a string value, up to `limit` characters; false where there
-// is none (9x, whose RegQueryValueExW is a stub, or a value of another type).
-bool readWideText(HKEY key, const char* valueName, unsigned limit, std::wstring& text) {
+int readRegistryWideText(HKEY key, const char* valueName, unsigned limit, std::wstring& text) {
     using RegQueryValueExW = LONG(WINAPI*)(HKEY, LPCWSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
     auto query = systemFunction<RegQueryValueExW>("advapi32.dll", "RegQueryValueExW");
-    if (query == nullptr) return false;
+    if (query == nullptr) return 0;
     std::wstring name;
     for (const char* c = valueName; *c; ++c) name += static_cast<wchar_t>(static_cast<unsigned char>(*c));
     std::vector<wchar_t> buffer(limit + 1, L'\0');
@@ -22,14 +18,12 @@ bool readWideText(HKEY key, const char* valueName, unsigned limit, std::wstring&
     if (query(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &size) !=
             ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ)) {
-        return false;
+        return 0;
     }
     buffer[size / sizeof(wchar_t) < limit ? size / sizeof(wchar_t) : limit] = L'\0';
     text.assign(buffer.data());
-    return true;
+    return 1;
 }
-
-}  // namespace
 
 int readRegistryText(HKEY root, const char* subkey, const char* valueName, unsigned limit,
                      std::string& text) {
@@ -57,7 +51,7 @@ int readRegistryPath(HKEY key, const char* valueName, unsigned limit, std::strin
     if (!readRegistryValue(key, valueName, limit, ansi)) return 0;
     text = ansi;
     std::wstring wide;
-    if (!readWideText(key, valueName, limit, wide)) return 1;
+    if (!readRegistryWideText(key, valueName, limit, wide)) return 1;
     AnsiPath path = ansiPathOf(wide);
     if (path.kind == AnsiPath::Kind::shortForm) text = path.path;
     if (path.kind == AnsiPath::Kind::unnamed) {

@@ -13,6 +13,11 @@ int readRegistryText(HKEY root, const char* subkey, const char* valueName, unsig
 // The same on a key that is already open.
 int readRegistryValue(HKEY key, const char* valueName, unsigned limit, std::string& text);
 
+// A text value (REG_SZ or REG_EXPAND_SZ) in wide characters, up to `limit`
+// characters; 0 where there is none (9x, whose RegQueryValueExW is a stub, or
+// a value of another type).
+int readRegistryWideText(HKEY key, const char* valueName, unsigned limit, std::wstring& text);
+
 // A value that names a path (a JVM home): as readRegistryValue, and on NT, for
 // a text value whose path the ANSI code page cannot hold, its short form
 // instead. When it has none, `text` is empty and `unnamed` holds the path as

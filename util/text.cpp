@@ -19,3 +19,29 @@ std::string trimLineEnd(const std::string& line) {
     std::string::size_type end = line.find_last_not_of(" \r\n");
     return end == std::string::npos ? std::string() : line.substr(0, end + 1);
 }
+
+std::vector<std::string> splitWords(const std::string& text) {
+    std::vector<std::string> words;
+    std::string::size_type start = 0;
+    for (;;) {
+        std::string::size_type blank = text.find(' ', start);
+        if (blank == std::string::npos) {
+            words.push_back(text.substr(start));
+            return words;
+        }
+        words.push_back(text.substr(start, blank - start));
+        start = blank + 1;
+    }
+}
+
+std::vector<std::string> splitSearchPath(const std::string& searchPath) {
+    std::vector<std::string> entries;
+    std::string::size_type start = 0;
+    while (start < searchPath.size()) {
+        std::string::size_type end = searchPath.find(';', start);
+        entries.push_back(searchPath.substr(start, end == std::string::npos ? end : end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return entries;
+}

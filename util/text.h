@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 // Text rules the whole launcher shares. Texts are ANSI bytes of whatever code
 // page; only the ASCII letters A to Z have a case here, every other byte stays
@@ -16,6 +17,14 @@ bool beginsWith(const std::string& text, const char* prefix);
 
 // The part of a path after its last backslash, or the whole path.
 std::string fileNameOf(const std::string& path);
+
+// Words split at every single blank: two blanks give an empty word, and an
+// empty text gives one empty word.
+std::vector<std::string> splitWords(const std::string& text);
+
+// The entries of a search path in their order. An empty entry between two ";"
+// (or before the first) means the current directory; nothing follows a final ";".
+std::vector<std::string> splitSearchPath(const std::string& searchPath);
 
 // The line without the blanks, carriage returns and line feeds that end it; a
 // line holding nothing else becomes empty.

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Joined again, the entries lose only a final ";".
     std::string joined;
-    for (const std::string& entry : searchPathEntries(parts[0])) joined += entry + ";";
+    for (const std::string& entry : splitSearchPath(parts[0])) joined += entry + ";";
     FUZZ_CHECK(joined == parts[0] + ";" || joined == parts[0] || (parts[0].empty() && joined.empty()));
     std::string result;
     resolveVariableDir(parts[1], parts[2], parts[0], result);

@@ -86,6 +86,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                modelAccepts(version, parts[1], parts[2], parts[3]));
     FUZZ_CHECK(versionAcceptableByNumbers(version, "", parts[2], parts[3]) ==
                modelAccepts(version, "", parts[2], parts[3]));
+    // A registry version is judged more leniently, never more strictly; and only
+    // one that says less than a bound gains from it.
+    for (const std::string& required : {parts[1], std::string()}) {
+        bool strict = versionAcceptableByNumbers(version, required, parts[2], parts[3]);
+        bool lenient = registryVersionAcceptableByNumbers(version, required, parts[2], parts[3]);
+        FUZZ_CHECK(!strict || lenient);
+        if (lenient && !strict) FUZZ_CHECK(read(version).tag.empty() && !read(version).numbers.empty());
+    }
 
     // The token begins at the first digit and holds only what a version can.
     const std::string token = extractVersionToken(version);

@@ -13,7 +13,7 @@ const char kUnnamedHome[] =
 
 }  // namespace
 
-std::string readJvmHome(RegistryKey key, std::initializer_list<const char*> names, Trace& trace) {
+std::string readJvmHome(RegistryKey key, const std::vector<const char*>& names, Trace& trace) {
     for (const char* name : names) {
         std::string home, unnamed;
         readRegistryPath(key, name, kValueLimit, home, unnamed);

@@ -1,6 +1,6 @@
 #pragma once
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "diagnostics/trace.h"
 #include "util/window_handle.h"
@@ -9,7 +9,7 @@
 // holds a text (at most 5000 bytes), as an ANSI path; on NT a home the ANSI
 // code page cannot hold comes in its short form. A home that no ANSI path can
 // name is traced and counts as none. Empty when no value names a home.
-std::string readJvmHome(RegistryKey key, std::initializer_list<const char*> names, Trace& trace);
+std::string readJvmHome(RegistryKey key, const std::vector<const char*>& names, Trace& trace);
 
 // The same for a home an environment variable names (JAVA_HOME and its kin);
 // false when the variable is not set.

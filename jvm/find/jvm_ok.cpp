@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "jvm/find/jvm_arch.h"
 #include "jvm/find/version_numbers.h"
 #include "jvm/find/version_text.h"
 #include "util/file_utils.h"
@@ -28,7 +29,7 @@ int JvmOk::jvmCorrectVersion(const std::string& required, const std::string& min
     std::string entryName = jvmCommandName;
     int result = jvmCorrectVersion(required, minimum, maximum, home, jvmCommandName, jvmPath);
     if (result) {
-        result = verifyVersion(required, minimum, maximum, versionText);
+        result = verifyRegistryVersion(required, minimum, maximum, versionText);
         if (!result) {
             traceMessage(kTraceLog, "jvm doesn't meet criteria");
             verdict_ = JvmVerdict::registryOutsideBounds;
@@ -45,6 +46,7 @@ int JvmOk::jvmCorrectVersion(const std::string& required, const std::string& min
     verdict_ = JvmVerdict::executableMissing;
     reported_.clear();
     testedBefore_ = false;
+    architecture_ = nullptr;
     if (tryPath(required, minimum, maximum, home + "\\" + jvmCommandName, jvmCommandName, jvmPath) ||
         tryPath(required, minimum, maximum, home + "\\bin\\" + jvmCommandName, jvmCommandName, jvmPath)) {
         return 1;
@@ -72,6 +74,16 @@ int JvmOk::correctVersion(const std::string& required, const std::string& minimu
                           const std::string& maximum, const std::string&,
                           const std::string& executablePath) {
     if (!fileExists(executablePath)) return 0;
+    if (tested_ && jvmSearchOptions.allowedArchs != 0) {
+        JvmArch arch = archOfProgram(executablePath);
+        if (!archAllowed(jvmSearchOptions.allowedArchs, arch)) {
+            traceMessage(kTraceLog, std::string("not run, its architecture is not listed in jvmArch: ") +
+                                        archName(arch), executablePath);
+            verdict_ = JvmVerdict::wrongArchitecture;
+            architecture_ = archName(arch);
+            return 0;
+        }
+    }
     return testVersion(required, minimum, maximum, executablePath);
 }
 
@@ -100,11 +112,14 @@ int JvmOk::runTest(const std::string& required, const std::string& minimum, cons
     // The test class's one argument: a directory with a blank must arrive whole.
     std::string directory = quoteIfBlank(getCurrentDir());
     removeClasspathVariable();
+    // With jvmTestWithOptions the wizard's own JVM options go first, as on its command line.
+    std::vector<std::string> arguments = {fileNameOf(executablePath)};
+    arguments.insert(arguments.end(), jvmSearchOptions.testOptions.begin(), jvmSearchOptions.testOptions.end());
+    arguments.insert(arguments.end(), {"-cp", ".", "TestJvm", directory});
     SpawnResult run;
     {
         WithoutJavaOptions clean(jvmSearchOptions.any());
-        run = spawnAndWait(executablePath, {fileNameOf(executablePath), "-cp", ".", "TestJvm", directory},
-                           jvmSearchOptions.testTimeoutSeconds * 1000);
+        run = spawnAndWait(executablePath, arguments, jvmSearchOptions.testTimeoutSeconds * 1000);
     }
     int result = 0;
     if (!run.started) {
@@ -142,7 +157,7 @@ const TestedJvm* JvmOk::testedBefore(const std::string& executablePath) const {
 
 void JvmOk::traceCandidate(const std::string& source, const std::string& home) {
     if (!jvmSearchOptions.any()) return;
-    traceMessage(kTraceLog, candidateLine(source, home, reported_, verdict_, testedBefore_));
+    traceMessage(kTraceLog, candidateLine(source, home, reported_, verdict_, testedBefore_, architecture_));
 }
 
 int JvmOk::checkVersion(const std::string& filename, const std::string& required,
@@ -172,6 +187,26 @@ int JvmOk::verifyVersion(const std::string& required, const std::string& minimum
                         : versionAcceptable(version, required, minimum, maximum);
     traceMessage(kTraceLog, "found jvm version:", version);
     return accepted ? 1 : 0;
+}
+
+int JvmOk::verifyRegistryVersion(const std::string& required, const std::string& minimum,
+                                 const std::string& maximum, const std::string& version) {
+    if (!jvmSearchOptions.numericCompare) return verifyVersion(required, minimum, maximum, version);
+    traceMessage(kTraceLog, "found jvm version:", version);
+    return registryVersionAcceptableByNumbers(version, required, minimum, maximum) ? 1 : 0;
+}
+
+std::string executableBelow(const std::string& home, const std::string& jvmCommandName) {
+    std::vector<std::string> names = {jvmCommandName};
+    std::string alternative = javaNameInsteadOf(jvmCommandName);
+    if (!alternative.empty()) names.push_back(alternative);
+    for (const std::string& name : names) {
+        for (const char* below : {"\\", "\\bin\\"}) {
+            std::string path = home + below + name;
+            if (fileExists(path)) return path;
+        }
+    }
+    return std::string();
 }
 
 std::string javaNameInsteadOf(const std::string& jvmCommandName) {

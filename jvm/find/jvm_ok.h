@@ -18,8 +18,10 @@ using TestedJvms = std::vector<TestedJvm>;
 class JvmOk : public Trace {
 public:
     void setHwnd(WindowHandle window) { window_ = window; }
-    // With the opt-in keys, each executable is tested once: the search's keys
-    // often name one JVM several times. Tests are kept in, and taken from, here.
+    // A candidate of the search for installed JVMs, with the opt-in keys: each
+    // executable is tested once (the search's keys often name one JVM several
+    // times; tests are kept in, and taken from, `tested`), and one of an
+    // architecture that jvmArch does not list is never run.
     void setTestedJvms(TestedJvms* tested) { tested_ = tested; }
     // With the opt-in keys, one trace line on the candidate just checked.
     void traceCandidate(const std::string& source, const std::string& home);
@@ -48,6 +50,11 @@ public:
     int verifyVersion(const std::string& required, const std::string& minimum,
                       const std::string& maximum, const std::string& version);
 
+    // The version a registry entry gives: verifyVersion, except that under the
+    // numeric rule one less precise than a bound is left to the version test.
+    int verifyRegistryVersion(const std::string& required, const std::string& minimum,
+                              const std::string& maximum, const std::string& version);
+
 private:
     int tryPath(const std::string& required, const std::string& minimum, const std::string& maximum,
                 const std::string& path, const std::string& name, std::string& jvmPath);
@@ -61,7 +68,12 @@ private:
     std::string reported_;
     JvmVerdict verdict_ = JvmVerdict::executableMissing;
     bool testedBefore_ = false;
+    const char* architecture_ = nullptr;  // of a program skipped for it
 };
+
+// The first program that jvmCorrectVersion would try below `home`, without
+// testing it; empty when none of its paths exists.
+std::string executableBelow(const std::string& home, const std::string& jvmCommandName);
 
 // The name looked for when a "jre" name is not found. 1.1 runtimes were
 // jre.exe and jrew.exe; later ones of the same installation are java.exe, or

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "diagnostics/trace.h"
+#include "jvm/find/jvm_candidate.h"
 #include "jvm/find/jvm_ok.h"
 
 // Walks the JavaSoft registry entries of installed JVMs (runtime, development
@@ -26,9 +27,20 @@ public:
                                   std::string& home, std::string& jvmPath);
 
 private:
+    // One entry of a product key: its version text in `subkeyName` (completed
+    // by MicroVersion, or for the plug-in from the control file's version) and
+    // its home. False when it cannot be opened.
+    bool readEntry(const std::string& productKey, const std::string& required, const std::string& minimum,
+                   std::string& subkeyName, std::string& home);
+    // jvmChoose=newest: every candidate of these keys and, with jvmSearchModern,
+    // of today's places, one for each home, tested newest first.
+    int chooseNewest(const JvmBounds& bounds, const std::string& jvmName, std::string& jvmCommandName,
+                     std::string& jvmPath);
+
     Status progress_;  // reports a step before each product key
     WindowHandle window_ = nullptr;
     TestedJvms tested_;  // with the opt-in keys: the executables this search has run
+    std::string entryName_;  // the subkey's name as enumerated, for the candidate's trace line
 };
 
 // Product keys under HKEY_LOCAL_MACHINE, also written when a JVM is registered.

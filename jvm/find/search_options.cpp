@@ -1,6 +1,7 @@
 #include "jvm/find/search_options.h"
 
 #include "control/control_text.h"
+#include "jvm/find/jvm_arch.h"
 #include "util/text.h"
 
 JvmSearchOptions jvmSearchOptions;
@@ -13,6 +14,7 @@ const unsigned long kLongestTimeout = 2000000;
 const char* reasonText(JvmVerdict verdict) {
     switch (verdict) {
     case JvmVerdict::executableMissing: return "executable missing";
+    case JvmVerdict::wrongArchitecture: return "architecture not listed in jvmArch, not run";
     case JvmVerdict::notStarted: return "executable could not be started";
     case JvmVerdict::timedOut: return "timed out";
     case JvmVerdict::noVersion: return "no version written";
@@ -22,19 +24,60 @@ const char* reasonText(JvmVerdict verdict) {
     }
 }
 
+bool equalsLower(const std::string& value, const char* word) {
+    std::string lower = value;
+    lowerAsciiLetters(lower);
+    return lower == word;
+}
+
+unsigned long leadingNumber(const std::string& text) {
+    unsigned long number = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') break;
+        number = number * 10 + static_cast<unsigned long>(c - '0');
+        if (number > kLongestTimeout) number = kLongestTimeout;
+    }
+    return number;
+}
+
+// "SOFTWARE\Vendor\JDK" from " HKLM\SOFTWARE\Vendor\JDK\ " and its kin.
+std::string searchKey(std::string key) {
+    std::string::size_type first = key.find_first_not_of(' ');
+    key = first == std::string::npos ? std::string() : key.substr(first, key.find_last_not_of(' ') + 1 - first);
+    for (const std::string root : {"hklm\\", "hkey_local_machine\\"}) {
+        std::string head = key.substr(0, root.size());
+        lowerAsciiLetters(head);
+        if (head == root) key.erase(0, root.size());
+    }
+    while (!key.empty() && key.back() == '\\') key.pop_back();
+    return key;
+}
+
 }  // namespace
 
-JvmSearchOptions parseSearchOptions(const std::string& modern, const std::string& compare,
-                                    const std::string& timeout) {
+JvmSearchOptions parseSearchOptions(const ControlParameters& parameters) {
     JvmSearchOptions options;
-    options.modernSearch = isFlagTrue(modern);
-    std::string lower = compare;
-    lowerAsciiLetters(lower);
-    options.numericCompare = lower == "numeric";
-    for (char c : timeout) {
-        if (c < '0' || c > '9') break;
-        options.testTimeoutSeconds = options.testTimeoutSeconds * 10 + static_cast<unsigned long>(c - '0');
-        if (options.testTimeoutSeconds > kLongestTimeout) options.testTimeoutSeconds = kLongestTimeout;
+    options.modernSearch = isFlagTrue(parameters.jvmSearchModern);
+    options.numericCompare = equalsLower(parameters.jvmVersionCompare, "numeric");
+    options.testTimeoutSeconds = leadingNumber(parameters.jvmTestTimeout);
+    // A search that reads what any vendor wrote must never hang an unattended run.
+    if (options.modernSearch && parameters.jvmTestTimeout.empty()) {
+        options.testTimeoutSeconds = kModernTestTimeoutSeconds;
+    }
+    options.chooseNewest = equalsLower(parameters.jvmChoose, "newest");
+    options.allowedArchs = parseArchList(parameters.jvmArch, options.unknownArchs);
+    options.testWithOptions = isFlagTrue(parameters.jvmTestWithOptions);
+    if (options.testWithOptions && !parameters.jvmExtraParameters.empty()) {
+        options.testOptions = splitWords(parameters.jvmExtraParameters);
+    }
+    std::string keys = parameters.jvmSearchKeys;
+    std::string::size_type start = 0;
+    while (start <= keys.size()) {
+        std::string::size_type end = keys.find(';', start);
+        if (end == std::string::npos) end = keys.size();
+        std::string key = searchKey(keys.substr(start, end - start));
+        if (!key.empty()) options.searchKeys.push_back(key);
+        start = end + 1;
     }
     return options;
 }
@@ -50,20 +93,34 @@ std::string cleanJvmHome(const std::string& home) {
 
 std::string describeSearchOptions(const JvmSearchOptions& options) {
     std::string text = "JVM search:";
-    if (options.modernSearch) text += " today's registry keys and JAVA_HOME;";
+    if (options.modernSearch) text += " today's places;";
+    for (const std::string& key : options.searchKeys) text += " key HKLM\\" + key + ";";
     text += options.numericCompare ? " versions compared by numbers;" : " versions compared as texts;";
     if (options.testTimeoutSeconds != 0) {
         text += " version test limited to " + std::to_string(options.testTimeoutSeconds) + " seconds;";
     }
+    if (options.chooseNewest) text += " the newest first;";
+    if (options.allowedArchs != 0) {
+        text += " architectures";
+        for (JvmArch arch : {JvmArch::x86, JvmArch::x64, JvmArch::arm64}) {
+            if (archAllowed(options.allowedArchs, arch)) text += std::string(" ") + archName(arch);
+        }
+        text += ";";
+    }
+    if (!options.unknownArchs.empty()) text += " jvmArch names no architecture in: " + options.unknownArchs + ";";
+    if (options.testWithOptions) text += " version test with the wizard's options;";
     text.pop_back();
     return text;
 }
 
 std::string candidateLine(const std::string& source, const std::string& home,
-                          const std::string& version, JvmVerdict verdict, bool testedBefore) {
+                          const std::string& version, JvmVerdict verdict, bool testedBefore,
+                          const char* architecture) {
     std::string line = "jvm candidate: " + source + ", home " + (home.empty() ? "(none)" : home);
     if (verdict == JvmVerdict::untested) {
         line += ", version not tested (no TestJvm.class)";
+    } else if (verdict == JvmVerdict::wrongArchitecture) {
+        line += std::string(", architecture ") + (architecture ? architecture : "unknown");
     } else if (version.empty()) {
         line += ", no version";
     } else {

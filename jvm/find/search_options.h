@@ -1,22 +1,39 @@
 #pragma once
 #include <string>
+#include <vector>
+
+#include "control/control_parameters.h"
 
 // How JVMs are found and tested beyond the launcher's established behaviour.
 // Each is switched on by a key of kiv.control; without the keys all are off.
 struct JvmSearchOptions {
-    bool modernSearch = false;             // jvmSearchModern: today's registry keys and JAVA_HOME
+    bool modernSearch = false;             // jvmSearchModern: today's places
     bool numericCompare = false;           // jvmVersionCompare=numeric
-    unsigned long testTimeoutSeconds = 0;  // jvmTestTimeout; 0: a version test may run for ever
+    unsigned long testTimeoutSeconds = 0;  // jvmTestTimeout; 0: no limit
+    bool chooseNewest = false;             // jvmChoose=newest: the newest candidate first
+    unsigned allowedArchs = 0;             // jvmArch as bits (jvm_arch.h); 0: every architecture
+    std::string unknownArchs;              // words of jvmArch that name no architecture
+    bool testWithOptions = false;          // jvmTestWithOptions: the test runs with the wizard's options
+    std::vector<std::string> testOptions;  // those options: the words of jvmExtraParameters
+    std::vector<std::string> searchKeys;   // jvmSearchKeys: keys below HKEY_LOCAL_MACHINE
 
     // Any of the keys: the version test runs without the Java option variables,
     // tests an executable once per search, and each candidate gets a trace line.
-    bool any() const { return modernSearch || numericCompare || testTimeoutSeconds != 0; }
+    bool any() const {
+        return modernSearch || numericCompare || testTimeoutSeconds != 0 || chooseNewest ||
+               allowedArchs != 0 || testWithOptions;
+    }
 };
 
-// The options from the keys' values: modern by the flag rule, compare when it
-// is "numeric" in any letter case, timeout by its leading decimal digits.
-JvmSearchOptions parseSearchOptions(const std::string& modern, const std::string& compare,
-                                    const std::string& timeout);
+// A version test of the search for today's JVMs that nothing limits ends after this.
+const unsigned long kModernTestTimeoutSeconds = 60;
+
+// The options from the keys' values: flags by the flag rule, compare when it
+// is "numeric" and choose when it is "newest" (any letter case), the timeout
+// by its leading decimal digits (with jvmSearchModern and no jvmTestTimeout,
+// 60 seconds), the search keys separated by ";" (blanks, "HKLM\" and trailing
+// backslashes dropped), the test options from jvmExtraParameters.
+JvmSearchOptions parseSearchOptions(const ControlParameters& parameters);
 
 // "JVM search: ..." naming the options that are on, for the trace.
 std::string describeSearchOptions(const JvmSearchOptions& options);
@@ -34,6 +51,7 @@ enum class JvmVerdict {
     accepted,
     untested,  // accepted without a run: the installation has no TestJvm.class
     executableMissing,
+    wrongArchitecture,  // its program is of an architecture jvmArch does not list: never run
     notStarted,
     timedOut,
     noVersion,
@@ -45,4 +63,5 @@ enum class JvmVerdict {
 // reported and the verdict, for example "jvm candidate: JAVA_HOME, home C:\jdk,
 // version 1.8.0_77: rejected, version outside the bounds".
 std::string candidateLine(const std::string& source, const std::string& home,
-                          const std::string& version, JvmVerdict verdict, bool testedBefore);
+                          const std::string& version, JvmVerdict verdict, bool testedBefore,
+                          const char* architecture = nullptr);

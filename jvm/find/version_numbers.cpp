@@ -64,6 +64,36 @@ int compareWhole(const Version& a, const Version& b) {
     return a.tag < b.tag ? -1 : 1;
 }
 
+// A registry version less precise than a bound, and equal to it as far as it
+// goes (1.8.0 against 1.8.0_77): the registry cannot tell, the version test will.
+bool undecided(const Version& candidate, const Version& bound) {
+    return candidate.tag.empty() && !candidate.numbers.empty() &&
+           candidate.numbers.size() < bound.numbers.size() &&
+           compareFirst(candidate, bound, candidate.numbers.size()) == 0;
+}
+
+bool acceptable(const std::string& version, const std::string& required, const std::string& minimum,
+                const std::string& maximum, bool lenient) {
+    const Version candidate = parse(version);
+    if (!required.empty()) {
+        const Version bound = parse(required);
+        if (lenient && undecided(candidate, bound)) return true;
+        if (!bound.tag.empty()) return compareWhole(candidate, bound) == 0;
+        return compareFirst(candidate, bound, bound.numbers.size()) == 0;
+    }
+    if (!minimum.empty()) {
+        const Version bound = parse(minimum);
+        if (!(lenient && undecided(candidate, bound)) && compareWhole(candidate, bound) < 0) return false;
+    }
+    if (!maximum.empty()) {
+        const Version bound = parse(maximum);
+        int order = bound.tag.empty() ? compareFirst(candidate, bound, bound.numbers.size())
+                                      : compareWhole(candidate, bound);
+        if (order > 0) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int compareVersionNumbers(const std::string& a, const std::string& b) {
@@ -72,20 +102,12 @@ int compareVersionNumbers(const std::string& a, const std::string& b) {
 
 bool versionAcceptableByNumbers(const std::string& version, const std::string& required,
                                 const std::string& minimum, const std::string& maximum) {
-    const Version candidate = parse(version);
-    if (!required.empty()) {
-        const Version bound = parse(required);
-        if (!bound.tag.empty()) return compareWhole(candidate, bound) == 0;
-        return compareFirst(candidate, bound, bound.numbers.size()) == 0;
-    }
-    if (!minimum.empty() && compareWhole(candidate, parse(minimum)) < 0) return false;
-    if (!maximum.empty()) {
-        const Version bound = parse(maximum);
-        int order = bound.tag.empty() ? compareFirst(candidate, bound, bound.numbers.size())
-                                      : compareWhole(candidate, bound);
-        if (order > 0) return false;
-    }
-    return true;
+    return acceptable(version, required, minimum, maximum, false);
+}
+
+bool registryVersionAcceptableByNumbers(const std::string& version, const std::string& required,
+                                        const std::string& minimum, const std::string& maximum) {
+    return acceptable(version, required, minimum, maximum, true);
 }
 
 std::string extractVersionToken(const std::string& line) {

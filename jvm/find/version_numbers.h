@@ -24,6 +24,13 @@ int compareVersionNumbers(const std::string& a, const std::string& b);
 bool versionAcceptableByNumbers(const std::string& version, const std::string& required,
                                 const std::string& minimum, const std::string& maximum);
 
+// The same for a version a registry key gives, which may be less precise than
+// a bound: one that equals the bound as far as it goes (key 1.8 with
+// MicroVersion 0, read as 1.8.0, against a minimum of 1.8.0_77) is left for
+// the version test to decide instead of being refused.
+bool registryVersionAcceptableByNumbers(const std::string& version, const std::string& required,
+                                        const std::string& minimum, const std::string& maximum);
+
 // The version in a line the test class wrote, as compared by numbers: from the
 // first digit while letters, digits and . _ - + follow ("17-ea" keeps its tag).
 std::string extractVersionToken(const std::string& line);

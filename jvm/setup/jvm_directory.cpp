@@ -64,7 +64,7 @@ int InstallJvm::createJvmDirectory(const std::string& jvmRequiredVersion,
                                      jvmPath, existingJvm);
     const char* pathPtr = getPathPtr();
     if (!result && pathPtr != nullptr) {
-        for (const std::string& entry : searchPathEntries(pathPtr)) {
+        for (const std::string& entry : splitSearchPath(pathPtr)) {
             jvmDirectory = entry;
             result = createJvmSubdirectory(jvmRequiredVersion, jvmMinVersion, jvmMaxVersion,
                                            jvmVersion, jvmName, jvmCommandName, jvmDirectory,

@@ -25,17 +25,3 @@ inline VariableDir resolveVariableDir(const std::string& variable, const std::st
     result = value + predefinedJvmInstallDir.substr(found + variable.size());
     return VariableDir::kResolved;
 }
-
-// The entries of a search path in their order. An empty entry between two ";"
-// (or before the first) means the current directory; nothing follows a final ";".
-inline std::vector<std::string> searchPathEntries(const std::string& searchPath) {
-    std::vector<std::string> entries;
-    std::string::size_type start = 0;
-    while (start < searchPath.size()) {
-        std::string::size_type end = searchPath.find(';', start);
-        entries.push_back(searchPath.substr(start, end == std::string::npos ? end : end - start));
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
-    return entries;
-}

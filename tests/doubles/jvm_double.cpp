@@ -1,6 +1,7 @@
 // Test double for a JVM (copied into a fake JVM home as java.exe, javaw.exe,
-// jre.exe or jrew.exe). Started as "-cp . TestJvm [dir]" it plays the version
-// test and writes dir\jvmGood.txt; started any other way it plays the install
+// jre.exe or jrew.exe). Started with "-cp . TestJvm [dir]" (options may come
+// first) it plays the version test and writes dir\jvmGood.txt; started any
+// other way it plays the install
 // wizard: records how it was started in wizard-run.txt in the current directory
 // and creates __kivwizard.sem there. Every run is also appended to jvm-runs.txt
 // beside the executable, so a test can count and inspect the runs, and to
@@ -17,6 +18,8 @@
 //   exitCode=<n>        exit code of every run (default 0)
 //   sleep=<ms>          the version test waits this long first (a JVM that hangs)
 //   append=<line>       as the wizard, add this line to native.properties (repeatable)
+//   refuse=<option>     an argument equal to this ends every run at once with
+//                       exit code 1, as a JVM that refuses an option does
 #include <windows.h>
 
 #include <cstdlib>
@@ -34,6 +37,7 @@ struct Config {
     int exitCode = 0;
     unsigned long sleepMs = 0;
     std::string appended;  // lines the wizard adds to native.properties
+    std::string refused;   // an option this JVM does not start with
 };
 
 Config readConfig(const std::string& path) {
@@ -46,6 +50,7 @@ Config readConfig(const std::string& path) {
         if (key == "versionFileBytes") config.versionFileBytes = std::strtoul(value.c_str(), nullptr, 10);
         if (key == "exitCode") config.exitCode = std::atoi(value.c_str());
         if (key == "sleep") config.sleepMs = std::strtoul(value.c_str(), nullptr, 10);
+        if (key == "refuse") config.refused = value;
     });
     return config;
 }
@@ -71,10 +76,21 @@ std::string javaOptions() {
     return text.empty() ? "(none)" : text;
 }
 
-void versionTest(const Config& config) {
+// Where "-cp . TestJvm" begins among the arguments, or 0 when they are not there.
+int versionTestAt() {
+    for (int i = 1; i + 2 < __argc; ++i) {
+        if (std::strcmp(__argv[i], "-cp") == 0 && std::strcmp(__argv[i + 1], ".") == 0 &&
+            std::strcmp(__argv[i + 2], "TestJvm") == 0) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+void versionTest(const Config& config, int at) {
     if (config.sleepMs) Sleep(config.sleepMs);
     if (config.versionLine.empty()) return;
-    std::string dir = __argc > 4 ? __argv[4] : "";
+    std::string dir = __argc > at + 3 ? __argv[at + 3] : "";
     if (!dir.empty() && dir.back() != '\\' && dir.back() != '/') dir += '\\';
     std::string content = config.versionLine + "\r\n";
     if (config.versionFileBytes > content.size())
@@ -102,11 +118,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Logged first: once the launcher sees a result file, the run is on record.
     std::string commandLine = GetCommandLineA();
     writeFile(home + "\\jvm-runs.txt", commandLine + "|cwd=" + cwd + "|classpath=" + classpath + "\n", "ab");
-    bool isVersionTest = __argc >= 4 && std::strcmp(__argv[1], "-cp") == 0 &&
-                         std::strcmp(__argv[2], ".") == 0 && std::strcmp(__argv[3], "TestJvm") == 0;
-    writeFile(home + "\\jvm-options.txt", (isVersionTest ? "test|" : "wizard|") + javaOptions() + "\n", "ab");
-    if (isVersionTest)
-        versionTest(config);
+    int testAt = versionTestAt();
+    writeFile(home + "\\jvm-options.txt", (testAt ? "test|" : "wizard|") + javaOptions() + "\n", "ab");
+    for (int i = 1; i < __argc && !config.refused.empty(); ++i) {
+        if (config.refused == __argv[i]) return 1;
+    }
+    if (testAt)
+        versionTest(config, testAt);
     else
         wizard(config, "cmdline=" + commandLine + "\ncwd=" + cwd + "\nclasspath=" + classpath + "\n");
     return config.exitCode;

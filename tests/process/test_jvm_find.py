@@ -167,8 +167,8 @@ class TodaysJvms(unittest.TestCase):
             bed.launch_env = {'JAVA_HOME': r'C:\envjdk'}
             bed.installation(self.MODERN, trace=True)
             self.assertEqual(bed.run('').texts, [NO_JRE_BOX])
-            self.assertIn(b'HKEY_CURRENT_USER and JAVA_HOME not searched: the launcher runs elevated, '
-                          b'and any program of the user can write them', bed.log('jinstall.log'))
+            self.assertIn(b'HKEY_CURRENT_USER, JAVA_HOME, JDK_HOME and JRE_HOME not searched: the launcher runs '
+                          b'elevated, and any program of the user can write them', bed.log('jinstall.log'))
             self.assertEqual(candidates(bed), [])
             self.assertFalse(ran(user) or ran(bed.drive_c('envjdk', 'bin')))
 

@@ -152,6 +152,20 @@ def read_record(path):
     return record
 
 
+MACHINES = {'x86': 0x014C, 'x64': 0x8664, 'arm64': 0xAA64}
+NATIVE = 'x64' if ARCH == 'win64' else 'x86'  # what the test doubles are built for
+
+
+def set_machine(path, machine):
+    """Writes another architecture into a program's PE header (its machine field)."""
+    with open(path, 'r+b') as f:
+        f.seek(0x3C)
+        offset = int.from_bytes(f.read(4), 'little')
+        f.seek(offset)
+        assert f.read(4) == b'PE\0\0'
+        f.write(MACHINES[machine].to_bytes(2, 'little'))
+
+
 def reg_text(value):
     """Data for set_registry: a text, a binary value without a terminating zero, a number."""
     return '"%s"' % value.replace('\\', '\\\\').replace('"', '\\"')
@@ -329,15 +343,19 @@ class WineBed:
         return os.path.join(self.prefix, 'drive_c', *parts)
 
     def add_jvm(self, home, reported, names=('javaw.exe',), in_bin=True, config=None, product=None,
-                subkey=None, micro=None, home_value='JavaHome', key=None, view=None):
+                subkey=None, micro=None, home_value='JavaHome', key=None, view=None, machine=None):
         """Puts the test-double JVM, reporting version `reported`, into C:\\<home> (or its bin)
         and, when a product such as "Java Runtime Environment" is given, registers it under
         that JavaSoft key with the version subkey `subkey` (by default the reported version);
-        or under any `key` (a vendor's, HKCU's), in registry `view` when given."""
+        or under any `key` (a vendor's, HKCU's), in registry `view` when given. `machine`
+        ('x86', 'x64', 'arm64') makes its PE header name another architecture, which
+        the launcher must then not run."""
         directory = self.drive_c(*home.split('\\'), *(['bin'] if in_bin else []))
         os.makedirs(directory, exist_ok=True)
         for name in names:
             shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), os.path.join(directory, name))
+            if machine:
+                set_machine(os.path.join(directory, name), machine)
         with open(os.path.join(directory, 'jvm-double.txt'), 'w') as f:
             f.write(config if config is not None else 'version=%s\n' % reported)
         if product or key:

@@ -16,6 +16,7 @@ TEST(VersionTextTest, BoundsActAsCaseInsensitivePrefixes) {
         {"1.30", "1.3", "", "", true},       {"1.3.1", "", "1.2", "1.3", true},
         {"1.4.0", "", "1.2", "1.3", false},  {"1.10.0", "", "1.2", "", false},
         {"1.3.0-c", "1.3.0-C", "", "", true}, {"", "1.1.8", "", "", false},
+        {"1.8.0", "", "", "1.8.0", true},     {"1.8.0", "", "1.8.0", "1.8.0", true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(versionAcceptable(c.version, c.required, c.minimum, c.maximum), c.accepted)
