@@ -4,7 +4,7 @@
 
 #include "control/control_text.h"
 
-const ControlKey kControlKeys[27] = {
+const ControlKey kControlKeys[29] = {
     {"jvmRequiredVersion", &ControlParameters::jvmRequiredVersion, 200},
     {"jvmMinVersion", &ControlParameters::jvmMinVersion, 200},
     {"jvmMaxVersion", &ControlParameters::jvmMaxVersion, 200},
@@ -32,6 +32,8 @@ const ControlKey kControlKeys[27] = {
     {"jvmArch", &ControlParameters::jvmArch, 99},
     {"jvmChoose", &ControlParameters::jvmChoose, 99},
     {"jvmTestWithOptions", &ControlParameters::jvmTestWithOptions, 99},
+    {"messageCaption", &ControlParameters::messageCaption, 200},
+    {"jvmDownloadUrl", &ControlParameters::jvmDownloadUrl, 4999},
 };
 
 bool storeKeyLine(const std::string& line, ControlParameters& parameters, const ControlKey** key) {

@@ -31,6 +31,8 @@ struct ControlParameters {
     std::string jvmArch;
     std::string jvmChoose;
     std::string jvmTestWithOptions;
+    std::string messageCaption;
+    std::string jvmDownloadUrl;
 };
 
 struct ControlKey {
@@ -40,7 +42,7 @@ struct ControlKey {
 };
 
 // The keys in the order of the control file's documentation.
-extern const ControlKey kControlKeys[27];
+extern const ControlKey kControlKeys[29];
 
 // Stores a key line's value in its field, cut at the field's capacity. Returns
 // false when the line defines none of the keys. A line is taken by the longest

@@ -37,6 +37,10 @@ const Suffix kSuffixes[] = {
 
 }  // namespace
 
+std::string errorCaption(const std::string& messageCaption) {
+    return messageCaption + ": Error";
+}
+
 const char* errorSuffix(const std::string& language) {
     for (const Suffix& suffix : kSuffixes) {
         if (language == suffix.language) return suffix.text;

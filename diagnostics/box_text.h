@@ -4,6 +4,9 @@
 extern const char kErrorCaption[];    // "Kivrelle Installer: Error"
 extern const char kMessageCaption[];  // "Kivrelle Installer"
 
+// The caption of an error box for a message caption: "<caption>: Error".
+std::string errorCaption(const std::string& messageCaption);
+
 // The sentence pointing to the log files, in the given language (English for an
 // unknown one), starting with two line feeds.
 const char* errorSuffix(const std::string& language);

@@ -13,6 +13,7 @@ namespace {
 
 // Written by the worker before its first box, read by it alone.
 bool boxesShown = true;
+std::string boxCaption = kMessageCaption;
 
 // Its removal tells the launcher's main thread that the status dialog may go,
 // so it must not stand beside a box.
@@ -41,15 +42,30 @@ void Status::showError(WindowHandle, const std::string& text) {
     removeShowDialogSemaphore();
     if (!boxesShown) return traceUnshownBox(text);
     std::string boxText = errorBoxText(text, language_);
-    MessageBoxA(nullptr, boxText.c_str(), kErrorCaption, MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
+    MessageBoxA(nullptr, boxText.c_str(), errorCaption(boxCaption).c_str(), MB_OK | MB_ICONERROR | MB_SYSTEMMODAL);
 }
 
 void Status::showMessage(const std::string& text) {
     removeShowDialogSemaphore();
     if (!boxesShown) return traceUnshownBox(text);
-    MessageBoxA(nullptr, text.c_str(), kMessageCaption, MB_OK | MB_ICONWARNING);
+    MessageBoxA(nullptr, text.c_str(), boxCaption.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+bool Status::askError(const std::string& text, const std::string& question) {
+    removeShowDialogSemaphore();
+    if (!boxesShown) {
+        traceUnshownBox(text);
+        return false;
+    }
+    std::string boxText = errorBoxText(text, language_) + "\n\n" + question;
+    return MessageBoxA(nullptr, boxText.c_str(), errorCaption(boxCaption).c_str(),
+                       MB_YESNO | MB_ICONERROR | MB_SYSTEMMODAL) == IDYES;
 }
 
 void setBoxesShown(bool shown) {
     boxesShown = shown;
+}
+
+void setBoxCaption(const std::string& caption) {
+    boxCaption = caption;
 }

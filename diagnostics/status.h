@@ -21,6 +21,10 @@ public:
     void showError(WindowHandle window, const std::string& text);
     void showMessage(const std::string& text);
 
+    // The error box with a question after its hint, and Yes and No buttons:
+    // true when the user answers Yes. False, without a box, where boxes are not shown.
+    bool askError(const std::string& text, const std::string& question);
+
     const std::string& language() const { return language_; }
 
 private:
@@ -33,3 +37,7 @@ private:
 // exit code. A box that is not shown leaves its text in jinstall.log instead.
 // Set by the worker before it reads the control file; boxes are shown by default.
 void setBoxesShown(bool shown);
+
+// The caption of the boxes shown from now on (messageCaption in kiv.control);
+// error boxes add ": Error". Until it is set, the established caption.
+void setBoxCaption(const std::string& caption);

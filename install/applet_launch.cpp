@@ -7,6 +7,7 @@
 #include "launcher/shell_state.h"
 #include "util/file_utils.h"
 #include "util/quoting.h"
+#include "util/shell.h"
 #include "util/spawn.h"
 #include "util/text.h"
 #include "util/win_handles.h"
@@ -17,19 +18,6 @@ const char kFallbackPage[] = "installapp2.html";
 
 using FindExecutableFunction = HINSTANCE(WINAPI*)(const char* file, const char* directory,
                                                   char* program);
-
-// The shell library is loaded only on this road: linked in, it would bring the
-// COM libraries into every run. Named by its full path, so that no copy in the
-// installation directory can stand in for it.
-UniqueModule loadShellLibrary() {
-    char systemDir[MAX_PATH];
-    UINT length = GetSystemDirectoryA(systemDir, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return UniqueModule();
-    std::string path(systemDir, length);
-    if (path.back() != '\\') path += '\\';
-    path += "shell32.dll";
-    return UniqueModule(LoadLibraryA(path.c_str()));
-}
 
 // The program the shell associates with a page file in `directory`, or empty.
 std::string associatedProgram(const std::string& page, const std::string& directory) {

@@ -6,6 +6,7 @@
 #include "control/get_parameters.h"
 #include "jvm/find/search_options.h"
 #include "launcher/shell_state.h"
+#include "util/shell.h"
 
 const char kDiskSpaceHint[] =
     "Are the destination or temporary directories out of disk space?\r\r    See errors.log for other "
@@ -53,11 +54,11 @@ int Install::install(int quietSwitch, int silentSwitch, const std::string& passT
 // The control file, the JVM, the security files and the launch, each step
 // ending the run when it fails; the outcome says how the run ended.
 RunOutcome Install::runSteps(const std::string& passThrough) {
-    if (installDirectoryUnnamed) {
-        logAndTraceMessage(kErrorsLog, kTraceLog, startDirectoryNote);
+    for (const std::string& note : startupNotes) traceMessage(kTraceLog, note);
+    if (!installDirectoryUnnamed.empty()) {
+        logAndTraceMessage(kErrorsLog, kTraceLog, installDirectoryUnnamed);
         return RunOutcome::InstallDirUnnamed;
     }
-    if (!startDirectoryNote.empty()) traceMessage(kTraceLog, startDirectoryNote);
     if (!getParams()) {
         logAndTraceMessage(kErrorsLog, kTraceLog, "unable to get parameters");
         return RunOutcome::ControlFileUnusable;
@@ -133,13 +134,32 @@ void Install::reportFailure(RunOutcome outcome) {
     if (errorDetail.empty()) errorDetail = kOtherCauses;
     logAndTraceMessage(kErrorsLog, kTraceLog, errorText);
     logAndTraceMessage(kErrorsLog, kTraceLog, errorDetail);
-    showError(hDlgMain, errorText);
+    if (outcome == RunOutcome::NoJvmCarried && !parameters.jvmDownloadUrl.empty()) {
+        offerDownload(parameters.jvmDownloadUrl);
+    } else {
+        showError(hDlgMain, errorText);
+    }
+}
+
+// jvmDownloadUrl: the box of a run without a JVM also says where to get one and,
+// unless silent, offers to open that page.
+void Install::offerDownload(const std::string& page) {
+    std::string text = errorText + "\r\rJava can be downloaded from:\r" + page;
+    traceMessage(kTraceLog, "Java download page:", page);
+    if (silent) {
+        showError(hDlgMain, text);
+    } else if (askError(text, "Open this page in your browser now?")) {
+        traceMessage(kTraceLog, openInBrowser(page) ? "browser started for" : "no browser could be started for",
+                     page);
+    }
 }
 
 int Install::getParams() {
     GetParameters reader;
     reader.setHwnd(hDlgMain);
     int result = reader.getParameters(parameters, controlFilename);
+    // The author's name on every box from now on; those before kept the established one.
+    if (result && !parameters.messageCaption.empty()) setBoxCaption(parameters.messageCaption);
     jvmSearchOptions = parseSearchOptions(parameters);
     if (result && jvmSearchOptions.any()) {
         traceMessage(kTraceLog, describeSearchOptions(jvmSearchOptions));

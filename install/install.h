@@ -103,6 +103,7 @@ private:
     int launch(int pluginMode, const std::string& passThrough);
     int launchWizard(const std::string& passThrough);
     void reportFailure(RunOutcome outcome);
+    void offerDownload(const std::string& page);
     void reportExitCode(RunOutcome outcome);
 };
 

@@ -6,8 +6,8 @@ std::atomic<HWND> hDlgMain{nullptr};
 int postedQuit = 0;
 std::atomic<bool> workerFinished{false};
 HINSTANCE hInst = nullptr;
-std::string startDirectoryNote;
-bool installDirectoryUnnamed = false;
+std::vector<std::string> startupNotes;
+std::string installDirectoryUnnamed;
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <string>
+#include <vector>
 
 // Values the main thread sets before the worker starts. The worker only reads
 // them; hDlgMain may become null at any time when the user closes the dialog.
@@ -15,14 +16,14 @@ extern int postedQuit;
 extern std::atomic<bool> workerFinished;
 extern HINSTANCE hInst;
 
-// How the installation directory is named, decided by the main thread before the
-// worker starts. On NT a directory that the ANSI code page cannot hold has been
-// made current in its short form; `startDirectoryNote` then holds the trace line
-// that says so, for the worker to write once jinstall.log exists. When no ANSI
-// path names it at all, `installDirectoryUnnamed` is set, the note says why, and
-// the worker fails at once.
-extern std::string startDirectoryNote;
-extern bool installDirectoryUnnamed;
+// What the main thread decided about the installation directory before the
+// worker started (the launcher's own folder when the control file lies there,
+// the short form of a directory the ANSI code page cannot hold): trace lines
+// for the worker to write once jinstall.log exists.
+extern std::vector<std::string> startupNotes;
+// Why no ANSI path names the installation directory (NT); empty when one does.
+// The worker then fails at once.
+extern std::string installDirectoryUnnamed;
 
 // The exit code an installation asks for (exitCodeReport in kiv.control), on its
 // way from the worker to the main thread. The worker sets it before it removes

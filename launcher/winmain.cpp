@@ -1,6 +1,7 @@
 // Process entry: the hidden main window, the status dialog, the worker thread
 // and the three waits on the semaphore files that the worker removes.
 #include <windows.h>
+#include <direct.h>
 #include <process.h>
 
 #include <cstdio>
@@ -121,17 +122,34 @@ void showStatusDialog(HWND mainWindow, HWND dialog, int showCommand) {
     SetDlgItemTextA(dialog, IDC_STATUS_TEXT, text.c_str());
 }
 
+// A deployment tool may start the launcher by its full path from another
+// folder: when the control file is not in the current directory but lies
+// beside the program, the program's folder becomes the current directory.
+void useOwnFolder() {
+    if (fileExists("kiv.control")) return;
+    AnsiPath program = ownProgramPath();
+    std::string::size_type slash = program.path.rfind('\\');
+    if (program.kind == AnsiPath::Kind::unnamed || slash == std::string::npos) return;
+    const std::string folder = program.path.substr(0, slash);
+    if (!fileExists(folder + "\\kiv.control")) return;
+    const std::string caller = getCurrentDir();
+    // "C:" alone would name the drive's current directory, not its root.
+    const std::string target = folder.size() == 2 && folder[1] == ':' ? folder + "\\" : folder;
+    if (_chdir(target.c_str()) != 0) return;
+    startupNotes.push_back("kiv.control is not in the current directory " + caller +
+                           ": the launcher's own folder " + folder + " is used");
+}
+
 // Before anything names the current directory: on NT one that the ANSI code
 // page cannot hold is made current in its short form.
 void nameInstallDirectory() {
     AnsiPath directory = useAnsiCurrentDirectory();
     if (directory.kind == AnsiPath::Kind::shortForm) {
-        startDirectoryNote = "installation directory named by its short form " + directory.path +
-                             ": the ANSI code page cannot hold " + directory.longForm;
+        startupNotes.push_back("installation directory named by its short form " + directory.path +
+                               ": the ANSI code page cannot hold " + directory.longForm);
     } else if (directory.kind == AnsiPath::Kind::unnamed) {
-        installDirectoryUnnamed = true;
-        startDirectoryNote = "The installation directory " + directory.longForm +
-                             " cannot be named: the ANSI code page cannot hold it, and it has no short name";
+        installDirectoryUnnamed = "The installation directory " + directory.longForm +
+                                  " cannot be named: the ANSI code page cannot hold it, and it has no short name";
     }
 }
 
@@ -145,16 +163,19 @@ bool startWorker(const char* commandLine) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showCommand) {
+    // Before any file is made: the folder the installation lies in, named by an ANSI path.
+    useOwnFolder();
     nameInstallDirectory();
-    std::string currentDir = installDirectoryUnnamed ? std::string() : getCurrentDir();
+    const bool unnamed = !installDirectoryUnnamed.empty();
+    std::string currentDir = unnamed ? std::string() : getCurrentDir();
     // A directory that no ANSI path names is left to relative names, which the
     // system resolves itself; the worker fails at once, so nothing changes it.
-    const std::string prefix = installDirectoryUnnamed ? std::string() : currentDir + "\\";
+    const std::string prefix = unnamed ? std::string() : currentDir + "\\";
     waitInstallFilename = prefix + "__kivinstall.sem";
     showDialogFilename = prefix + "__kivshow.sem";
     // Read now: clean-up removes startdir.txt long before the hand-over. The
     // clean-up program could not be told a directory that cannot be named.
-    std::string startDir = installDirectoryUnnamed ? std::string() : getStartDir();
+    std::string startDir = unnamed ? std::string() : getStartDir();
 
     hInst = instance;
     disableInputMethod();

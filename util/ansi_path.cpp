@@ -188,3 +188,23 @@ bool environmentPath(const char* name, std::string& path, std::string& unnamed) 
     }
     return true;
 }
+
+AnsiPath ownProgramPath() {
+    using GetModuleFileNameW = DWORD(WINAPI*)(HMODULE, LPWSTR, DWORD);
+    auto moduleName = systemFunction<GetModuleFileNameW>("kernel32.dll", "GetModuleFileNameW");
+    // It cuts a name that does not fit without saying so: the buffer grows until one does.
+    for (DWORD size = MAX_PATH; moduleName != nullptr && size <= 65536; size *= 2) {
+        std::wstring wide(size, L'\0');
+        DWORD got = moduleName(nullptr, &wide[0], size);
+        if (got == 0) break;  // 9x: a stub
+        if (got < size) {
+            wide.resize(got);
+            return ansiPathOf(wide);
+        }
+    }
+    AnsiPath program;
+    char name[MAX_PATH];
+    DWORD got = GetModuleFileNameA(nullptr, name, MAX_PATH);
+    if (got > 0 && got < MAX_PATH) program.path.assign(name, got);
+    return program;
+}

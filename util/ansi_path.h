@@ -59,6 +59,10 @@ bool wideEnvironmentVariable(const char* name, std::wstring& value);
 // A text with its %VARIABLE% references expanded; as it is where the system cannot.
 std::wstring expandWide(const std::wstring& text);
 
+// The path of this program, from the module's wide name where the system has
+// one (its short form where the code page cannot hold it), else the ANSI name.
+AnsiPath ownProgramPath();
+
 // An environment variable that holds a path (JAVA_HOME and its kin), as getenv
 // gives it, or in its short form where the code page cannot hold it. False when
 // the variable is not set; `unnamed` then holds the long form of a value that

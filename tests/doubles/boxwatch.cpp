@@ -1,7 +1,8 @@
 // Test tool: watches the windows another process shows, as a user would see them.
 //   boxwatch watch <record> <stop-file>  records every message box (caption, text,
-//        style, extended style, icon) and presses OK; records the status dialog once
-//        when it is first visible; ends when <stop-file> exists.
+//        style, extended style, icon, buttons) and presses OK, or in a box that asks
+//        Yes or No the button BOXWATCH_ANSWER names ("yes"; otherwise No); records the
+//        status dialog once when it is first visible; ends when <stop-file> exists.
 //   boxwatch escape                      presses Escape on the status dialog.
 //   boxwatch close                       closes it as its system menu would (WM_CLOSE).
 //   boxwatch state                       prints whether the status dialog and the main
@@ -9,7 +10,8 @@
 //   boxwatch post <n>                    posts n empty messages to the launcher's main
 //        window, pauses for them to be taken, then prints the state.
 //   boxwatch exec <program> <file>       starts <program> with exactly the command line
-//        held in <file> after its name, waits, and prints its exit code.
+//        held in <file> after its name (quoted when it holds a blank), waits, and prints
+//        its exit code.
 #include <windows.h>
 
 #include <cstdio>
@@ -71,8 +73,12 @@ bool isStatusDialog(HWND window) {
     return GetDlgItem(window, kStatusTextId) != nullptr && GetDlgItem(window, IDOK) == nullptr;
 }
 
+bool asksYesOrNo(HWND window) {
+    return GetDlgItem(window, IDYES) != nullptr && GetDlgItem(window, IDNO) != nullptr;
+}
+
 bool isMessageBox(HWND window) {
-    return GetDlgItem(window, IDOK) != nullptr && IsWindowVisible(window);
+    return (GetDlgItem(window, IDOK) != nullptr || asksYesOrNo(window)) && IsWindowVisible(window);
 }
 
 HWND findStatusDialog() {
@@ -140,7 +146,7 @@ void recordBox(FILE* out, HWND box) {
     std::snprintf(styles, sizeof styles, "%08lX\t%08lX", GetWindowLongA(box, GWL_STYLE),
                   GetWindowLongA(box, GWL_EXSTYLE));
     writeRecord(out, "box\t" + escaped(windowText(box)) + "\t" + escaped(itemText(box, 0xFFFF)) +
-                         "\t" + styles + "\t" + iconName(box));
+                         "\t" + styles + "\t" + iconName(box) + "\t" + (asksYesOrNo(box) ? "yes/no" : "ok"));
 }
 
 void recordStatusDialog(FILE* out, HWND dialog) {
@@ -162,7 +168,12 @@ int watch(const char* recordPath, const char* stopPath) {
         for (HWND window : topLevelDialogs()) {
             if (isMessageBox(window)) {
                 if (pressed.insert(window).second) recordBox(out, window);
-                PostMessageA(window, WM_COMMAND, IDOK, 0);
+                int button = IDOK;
+                if (asksYesOrNo(window)) {
+                    const char* answer = std::getenv("BOXWATCH_ANSWER");
+                    button = answer != nullptr && std::strcmp(answer, "yes") == 0 ? IDYES : IDNO;
+                }
+                PostMessageA(window, WM_COMMAND, button, 0);
             } else if (!statusSeen && isStatusDialog(window) && IsWindowVisible(window)) {
                 statusSeen = true;
                 recordStatusDialog(out, window);
@@ -214,7 +225,7 @@ int postMessages(int count) {
 }
 
 int execProgram(const char* program, const char* commandLinePath) {
-    std::string commandLine = program, tail;
+    std::string commandLine = std::strchr(program, ' ') ? "\"" + std::string(program) + "\"" : program, tail;
     if (readFile(commandLinePath, tail) && !tail.empty()) commandLine += " " + tail;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;

@@ -20,7 +20,7 @@ from winebed import PRODUCT_LAUNCHER as LAUNCHER
 # when an applet is launched, since imported it would load the COM libraries into every run.
 WINDOWS_95_AND_NT4 = {
     'KERNEL32.dll': '''CloseHandle FreeLibrary GetCommandLineA GetCurrentProcess GetFileAttributesA
-        GetFullPathNameA GetLastError GetModuleHandleA GetProcAddress GetShortPathNameA
+        GetFullPathNameA GetLastError GetModuleFileNameA GetModuleHandleA GetProcAddress GetShortPathNameA
         GetStartupInfoA GetSystemDirectoryA GetVersion LoadLibraryA MulDiv MultiByteToWideChar
         TerminateProcess WaitForSingleObject WideCharToMultiByte''',
     'USER32.dll': '''CreateDialogParamA CreateWindowExA DefWindowProcA DestroyWindow DispatchMessageA

@@ -73,10 +73,10 @@ class Language(unittest.TestCase):
             bed.write('__error.txt', 'Unable to read kiv.control\n')
             message, error = show_boxes(bed).boxes
             self.assertEqual(message[1:3] + message[5:],
-                             [b'Kivrelle Installer', b'Insert disk 2', b'warning'])
+                             [b'Kivrelle Installer', b'Insert disk 2', b'warning', b'ok'])
             self.assertFalse(int(message[4], 16) & TOPMOST)
             self.assertEqual(error[1:3] + error[5:], [b'Kivrelle Installer: Error',
-                                                      b'Unable to read kiv.control\n' + SUFFIX, b'error'])
+                                                      b'Unable to read kiv.control\n' + SUFFIX, b'error', b'ok'])
             self.assertTrue(int(error[4], 16) & TOPMOST)
 
 

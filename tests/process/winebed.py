@@ -192,6 +192,7 @@ class WineBed:
         """display: an X display to show the windows on; by default a private Xvfb."""
         self.install_name = install_name
         self.launch_env = {}  # extra environment for the launcher alone
+        self.answer = 'no'  # what the box watcher answers a box that asks Yes or No
         self.display = display.lstrip(':') if display else None
 
     def __enter__(self):
@@ -289,6 +290,10 @@ class WineBed:
         shutil.copy(os.path.join(TOOLS_DIR, 'browser_double.exe'), self.drive_c('browser', 'browse.exe'))
         self.reg_add(r'HKCR\.html', None, 'htmlfile')
         self.reg_add(r'HKCR\htmlfile\shell\open\command', None, r'"C:\browser\browse.exe" "%1"')
+        # Web addresses too, as a browser registers them.
+        for scheme in ('http', 'https'):
+            self.reg_add('HKCR\\' + scheme, 'URL Protocol', '')
+            self.reg_add('HKCR\\%s\\shell\\open\\command' % scheme, None, r'"C:\browser\browse.exe" "%1"')
         return self.drive_c('browser', 'browser-run.txt')
 
     def windows_path(self, unix_path):
@@ -365,8 +370,9 @@ class WineBed:
                 self.reg_add(key, 'MicroVersion', micro, view=view)
         return directory
 
-    def start(self, command_line='', program=LAUNCHER, watch=True, staged=False):
-        """Starts the launcher from the installation directory with exactly this command line."""
+    def start(self, command_line='', program=LAUNCHER, watch=True, staged=False, from_dir=None):
+        """Starts the launcher from the installation directory with exactly this command line;
+        with from_dir, by its full path from that directory, as a deployment tool may."""
         if not staged:
             self.stage(command_line, program)
         self.record = os.path.join(self.root, 'boxes.txt')
@@ -378,15 +384,18 @@ class WineBed:
             self.watcher = subprocess.Popen(
                 [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'watch',
                  self.windows_path(self.record), self.windows_path(self.stop_file)],
-                env=self.env, cwd=self.root, **QUIET)
+                env=dict(self.env, BOXWATCH_ANSWER=self.answer), cwd=self.root, **QUIET)
             time.sleep(0.3)
         # A file, not a pipe: the clean-up program inherits the output and may outlive the launcher.
         self.exec_out = os.path.join(self.root, 'exec.out')
         with open(self.exec_out, 'wb') as out:
+            launcher, command_file = 'launcher.exe', '__cmdline.txt'
+            if from_dir:
+                launcher, command_file = (self.windows_path(self.path(name)) for name in (launcher, command_file))
             self.process = subprocess.Popen(
-                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', 'launcher.exe', '__cmdline.txt'],
-                env=dict(self.env, **self.launch_env), cwd=self.install_dir, stdin=subprocess.DEVNULL,
-                stdout=out, stderr=subprocess.DEVNULL)
+                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', launcher, command_file],
+                env=dict(self.env, **self.launch_env), cwd=from_dir or self.install_dir,
+                stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.DEVNULL)
 
     def finish(self, timeout=60):
         """Waits for the launcher to end and collects what it left."""
@@ -407,8 +416,8 @@ class WineBed:
                 os.remove(self.path(name))
         return Run(exit_code, records, self.install_dir)
 
-    def run(self, command_line='', program=LAUNCHER, timeout=60):
-        self.start(command_line, program)
+    def run(self, command_line='', program=LAUNCHER, timeout=60, from_dir=None):
+        self.start(command_line, program, from_dir=from_dir)
         return self.finish(timeout)
 
     def status_shown(self):

@@ -14,12 +14,10 @@ using InstallTest = TempDirTest;
 TEST_F(InstallTest, AnInstallationDirectoryThatNoAnsiPathNamesEndsTheRunBeforeAnythingIsRead) {
     const std::string control = "exitCodeReport=true\njvmName=JRE\n";
     writeFile("kiv.control", control);
-    installDirectoryUnnamed = true;
-    startDirectoryNote = "The installation directory C:\\<U+0443> cannot be named";
+    installDirectoryUnnamed = "The installation directory C:\\<U+0443> cannot be named";
     Install install;
     EXPECT_EQ(install.install(0, 1, "C:\\target"), 0);
-    installDirectoryUnnamed = false;
-    startDirectoryNote.clear();
+    installDirectoryUnnamed.clear();
     setBoxesShown(true);
 
     int code = 0;

@@ -1,0 +1,91 @@
+"""What an installation author sets beyond the established behaviour: the launcher started
+from another folder, the author's name on the boxes (messageCaption) and a way out when no
+JVM is found (jvmDownloadUrl)."""
+import os
+import unittest
+
+from winebed import SUFFIX, WineBed, read_record
+
+JRE = 'Java Runtime Environment'
+NO_JRE = b'The correct version of the JRE was not found on your system.'
+PAGE = 'https://example.invalid/get-java'
+OFFER = (NO_JRE + b'\r\rJava can be downloaded from:\r' + PAGE.encode() + SUFFIX +
+         b'\n\nOpen this page in your browser now?')
+
+
+class OwnFolder(unittest.TestCase):
+    # A deployment tool starts the launcher by its full path from a folder of its own.
+    def test_started_from_another_folder_it_works_in_its_own_and_writes_nothing_in_the_callers(self):
+        with WineBed() as bed:
+            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
+            bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+            caller = bed.drive_c('caller')
+            os.makedirs(caller)
+            run = bed.run('-q C:\\target', from_dir=caller)
+            self.assertEqual(run.boxes, [])
+            self.assertTrue(bed.exists('wizard-run.txt'))
+            self.assertEqual(os.listdir(caller), [])
+            notes = [l for l in bed.log('jinstall.log') if l.startswith(b'kiv.control is not in the current')]
+            self.assertEqual(notes, [b'kiv.control is not in the current directory C:\\caller: the launcher\'s '
+                                     b'own folder ' + bed.windows_path(bed.install_dir).encode() + b' is used'])
+
+
+class Caption(unittest.TestCase):
+    def test_the_authors_caption_is_on_every_box_after_the_control_file_was_read(self):
+        with WineBed() as bed:
+            bed.installation('messageCaption=Acme Widgets Setup\njvmVersion=1.4.2\n')
+            run = bed.run('')
+            self.assertEqual([box[1] for box in run.boxes], [b'Acme Widgets Setup: Error'])
+            # The plug-in notice, a box of its own kind.
+            bed.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
+            bed.add_browser()
+            bed.installation('messageCaption=Acme Widgets Setup\njvmName=java plug-in\n'
+                             'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\nappletUrl=start.html\n')
+            bed.write('start.html', '<html></html>')
+            self.assertEqual([box[1] for box in bed.run('').boxes], [b'Acme Widgets Setup'])
+
+    def test_boxes_before_the_control_file_was_read_keep_the_established_caption(self):
+        with WineBed() as bed:
+            bed.installation('messageCaption=Acme Widgets Setup\n')
+            os.mkdir(bed.path('__kiv.control'))  # the repaired copy cannot be made
+            run = bed.run('')
+            self.assertEqual([box[1] for box in run.boxes], [b'Kivrelle Installer: Error'] * 2)
+
+
+class DownloadPage(unittest.TestCase):
+    CONTROL = 'jvmDownloadUrl=%s\njvmVersion=1.4.2\n' % PAGE
+
+    def test_without_a_jvm_the_box_names_the_page_and_opens_it_when_asked(self):
+        for answer in ('yes', 'no'):
+            with self.subTest(answer), WineBed() as bed:
+                record = bed.add_browser()
+                bed.installation(self.CONTROL, trace=True)
+                bed.answer = answer
+                run = bed.run('-q C:\\target')
+                self.assertEqual([box[2:3] + box[6:] for box in run.boxes], [[OFFER, b'yes/no']])
+                if answer == 'yes':
+                    self.assertTrue(bed.wait_for(lambda: os.path.exists(record)))
+                    self.assertEqual(read_record(record)[b'argv[1]'], PAGE.encode())
+                    self.assertIn(b'browser started for ' + PAGE.encode(), bed.log('jinstall.log'))
+                else:
+                    self.assertFalse(os.path.exists(record))
+                # The logs keep the established texts.
+                self.assertEqual(bed.log('errors.log')[:2],
+                                 [NO_JRE, b'Please install JRE 1.4.2 and then restart this installation program.'])
+
+    def test_a_silent_run_names_the_page_without_asking_and_an_unattended_one_shows_nothing(self):
+        with WineBed() as bed:
+            record = bed.add_browser()
+            bed.installation(self.CONTROL)
+            run = bed.run('-s C:\\target')
+            self.assertEqual([box[2:3] + box[6:] for box in run.boxes],
+                             [[NO_JRE + b'\r\rJava can be downloaded from:\r' + PAGE.encode() + SUFFIX, b'ok']])
+            bed.installation(self.CONTROL + 'exitCodeReport=true\n', trace=True)
+            run = bed.run('-s C:\\target')
+            self.assertEqual([run.boxes, run.exit_code], [[], 1633])
+            self.assertIn(b'Java download page: ' + PAGE.encode(), bed.log('jinstall.log'))
+            self.assertFalse(os.path.exists(record))
+
+
+if __name__ == '__main__':
+    unittest.main()
