@@ -12,7 +12,9 @@ Prints every figure beside its baseline and goal and, unless --quick, writes
 them with the machine and the date into docs/benchmarks.md (between its
 benchmark markers; the rest of that file is kept). --quick does one repetition
 of each, for the test command, which only checks that the benchmark runs.
-Build first (scripts/build.sh): the programs come from build/ and build/bench.
+Build first (scripts/build.sh, and scripts/build.sh x64 on a host that cannot
+run 32-bit programs): the programs come from the build the test command would
+run here (build/ or build-x64/) and its bench/ folder.
 """
 import argparse
 import datetime
@@ -26,6 +28,16 @@ import time
 
 ROOT = os.environ.get('LAUNCHER_SOURCE_DIR') or os.path.abspath(
     os.path.join(os.path.dirname(__file__), '..'))
+
+# Run by hand, the benchmark takes the build the test command would run here:
+# the 32-bit one, or its 64-bit twin on a host that cannot run 32-bit programs.
+if not os.environ.get('LAUNCHER_BUILD_DIR'):
+    _road = subprocess.run(['bash', '-c', '. scripts/arch.sh && echo "$road_build"'], cwd=ROOT,
+                           capture_output=True, text=True)
+    if _road.returncode != 0:
+        sys.exit(_road.stderr.strip() or 'scripts/arch.sh could not choose a build')
+    os.environ['LAUNCHER_BUILD_DIR'] = os.path.join(ROOT, _road.stdout.strip())
+    os.environ.setdefault('LAUNCHER_PRODUCT_DIR', os.path.join(ROOT, 'build'))
 sys.path.insert(0, os.path.join(ROOT, 'tests', 'process'))
 from winebed import ARCH, BUILD_DIR, LAUNCHER, PRODUCT_LAUNCHER, WINE, WineBed  # noqa: E402
 
