@@ -2,17 +2,12 @@
 
 #include "control/control_text.h"
 #include "util/line_reader.h"
+#include "util/run_files.h"
 #include "util/unique_file.h"
 
-namespace {
-
-const int kLinePiece = 998;
-
-}  // namespace
-
-bool readFirstKeyLine(const char* fallback, const char* key, std::string& value, bool& found,
+bool readFirstKeyLine(const char* first, const char* fallback, const char* key, std::string& value, bool& found,
                       std::string* line) {
-    UniqueFile file = openFile("kiv.control", "rt");
+    UniqueFile file = openFile(first, "rt");
     if (!file) file = openFile(fallback, "rt");
     if (!file) return false;
     found = false;

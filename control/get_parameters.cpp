@@ -5,18 +5,11 @@
 #include "util/file_utils.h"
 #include "util/line_reader.h"
 #include "util/replace_file.h"
+#include "util/run_files.h"
 #include "util/unique_file.h"
 
-namespace {
-
-const char kRepairedCopy[] = "__kiv.control";
-const char kBackup[] = "__kivold.control";  // the original, while it is replaced in steps
-const int kLinePiece = 998;
-
-}  // namespace
-
 int GetParameters::getParameters(ControlParameters& parameters, std::string& controlFilename) {
-    controlFilename = "kiv.control";
+    controlFilename = kControlFile;
     if (!convertLineEndings(controlFilename)) return 0;
     if (!parseParameters(parameters, controlFilename)) return 0;
     traceValidVersions(parameters);
@@ -29,10 +22,10 @@ void GetParameters::reportFailure(const char* text) {
 }
 
 int GetParameters::convertLineEndings(const std::string& filename) {
-    if (restoreLeftoverBackup(filename, kBackup, systemFileSteps())) {
-        traceMessage(kTraceLog, "control file restored from", kBackup);
+    if (restoreLeftoverBackup(filename, kControlBackup, systemFileSteps())) {
+        traceMessage(kTraceLog, "control file restored from", kControlBackup);
     }
-    LineEndRepair outcome = repairLineEnds(filename, kRepairedCopy, kBackup, systemFileSteps());
+    LineEndRepair outcome = repairLineEnds(filename, kRepairedControlFile, kControlBackup, systemFileSteps());
     switch (outcome) {
     case LineEndRepair::cannotOpen:
         reportFailure("Unable to open kiv.control");
@@ -76,7 +69,7 @@ int GetParameters::parseParameters(ControlParameters& parameters, const std::str
 
 int GetParameters::verifyParameters(ControlParameters& parameters) {
     // The console program only for a log that was there before this run began.
-    bool console = fileExists(kTraceLog) && !fileExists("jinstall.sem");
+    bool console = fileExists(kTraceLog) && !fileExists(kTraceMarker);
     applyDefaults(parameters, console);
     return 1;
 }

@@ -1,6 +1,5 @@
 #include "diagnostics/box_text.h"
 
-const char kErrorCaption[] = "Kivrelle Installer: Error";
 const char kMessageCaption[] = "Kivrelle Installer";
 
 namespace {

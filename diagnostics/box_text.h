@@ -1,10 +1,9 @@
 #pragma once
 #include <string>
 
-extern const char kErrorCaption[];    // "Kivrelle Installer: Error"
 extern const char kMessageCaption[];  // "Kivrelle Installer"
 
-// The caption of an error box for a message caption: "<caption>: Error".
+// The caption of an error box for a message caption: "Kivrelle Installer: Error".
 std::string errorCaption(const std::string& messageCaption);
 
 // The sentence pointing to the log files, in the given language (English for an

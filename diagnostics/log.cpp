@@ -5,6 +5,7 @@
 
 #include "diagnostics/log_text.h"
 #include "util/file_utils.h"
+#include "util/run_files.h"
 #include "util/unique_file.h"
 
 namespace {
@@ -24,7 +25,7 @@ void Log::logMessage(const char* file, const std::string& message) {
     std::fputs(line.c_str(), out.get());
     out.reset();
     // term.log switches on an echo of every line, for watching a run from a console.
-    if (fileExists("term.log")) {
+    if (fileExists(kEchoSwitch)) {
         std::fputs(line.c_str(), stdout);
         std::fflush(stdout);
     }

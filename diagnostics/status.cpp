@@ -8,6 +8,7 @@
 #include "diagnostics/trace.h"
 #include "locale/language.h"
 #include "util/file_utils.h"
+#include "util/run_files.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ std::string boxCaption = kMessageCaption;
 // Its removal tells the launcher's main thread that the status dialog may go,
 // so it must not stand beside a box.
 void removeShowDialogSemaphore() {
-    std::remove("__kivshow.sem");
+    std::remove(kShowSemaphore);
 }
 
 // What an unattended run's box would have said, for whoever reads the log.

@@ -2,9 +2,7 @@
 
 #include "diagnostics/log_text.h"
 #include "util/file_utils.h"
-
-const char kErrorsLog[] = "errors.log";
-const char kTraceLog[] = "jinstall.log";
+#include "util/run_files.h"
 
 void Trace::traceMessage(const char* traceFile, const std::string& message) {
     if (fileExists(traceFile)) logMessage(traceFile, message);

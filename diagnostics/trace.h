@@ -3,11 +3,7 @@
 
 #include "diagnostics/log.h"
 #include "diagnostics/status.h"
-
-// The two files the working classes write. Failures always go to the log;
-// progress goes to the trace file only while it exists.
-extern const char kErrorsLog[];  // "errors.log"
-extern const char kTraceLog[];   // "jinstall.log"
+#include "util/run_files.h"
 
 // The base of every working class: it writes log lines, trace lines (only to a
 // trace file that already exists, so diagnostics are switched on by creating an

@@ -4,13 +4,8 @@
 #include <vector>
 
 #include "util/quoting.h"
+#include "util/run_files.h"
 #include "util/spawn.h"
-
-namespace {
-
-const char kDebugLog[] = "jdebug.log";
-
-}  // namespace
 
 int ExecCommand::execCommand(const std::string& command) {
     std::string formatted;

@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "install/install.h"
-#include "launcher/shell_state.h"
 #include "util/file_utils.h"
 #include "util/quoting.h"
+#include "util/run_state.h"
 #include "util/shell.h"
 #include "util/spawn.h"
 #include "util/text.h"
@@ -35,8 +35,7 @@ std::string associatedProgram(const std::string& page, const std::string& direct
 }  // namespace
 
 int Install::launchApplet(const std::string& appletUrl) {
-    std::string::size_type slash = appletUrl.rfind('/');
-    std::string page = slash == std::string::npos ? appletUrl : appletUrl.substr(slash + 1);
+    std::string page = afterLastSlash(appletUrl);
     std::string current = getCurrentDir();
     std::string browser = page.empty() ? std::string() : associatedProgram(page, current);
     if (browser.empty()) browser = associatedProgram(kFallbackPage, current);

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <direct.h>
 #include <io.h>
-#include <string.h>
 
 #include <cstdio>
 
@@ -11,17 +10,18 @@
 #include "install/clean_up_text.h"
 #include "install/install.h"
 #include "jvm/setup/install_jvm.h"
-#include "launcher/shell_state.h"
 #include "util/file_utils.h"
 #include "util/line_reader.h"
 #include "util/reparse_point.h"
+#include "util/run_files.h"
+#include "util/run_state.h"
 #include "util/unique_file.h"
+#include "util/text.h"
 
 namespace {
 
 const char kManifest[] = "META-INF\\MANIFEST.MF";
 const int kManifestLineLimit = 999;
-const int kPropertiesLineLimit = 998;
 
 long long fileSize(const char* name) {
     UniqueFile file = openFile(name, "rb");
@@ -50,9 +50,9 @@ void Install::cleanUp(int result) {
     cleanUpJvmDir();
     cleanUpErrorsLog();
     cleanUpLogFiles();
-    std::remove("changes.txt");
-    std::remove("startdir.txt");
-    std::remove("native.properties");
+    std::remove(kChangesFile);
+    std::remove(kStartDirFile);
+    std::remove(kNativeProperties);
 }
 
 void Install::cleanUpManifest(int result) {
@@ -72,10 +72,10 @@ void Install::cleanUpManifest(int result) {
     }
     std::remove(kManifest);
     _rmdir("META-INF");
-    std::remove("install.jar");
-    std::remove("swingall.jar");
-    if (fileExists("jinstall.sem")) {
-        std::remove("jinstall.sem");
+    std::remove(kWizardJar);
+    std::remove(kSwingJar);
+    if (fileExists(kTraceMarker)) {
+        std::remove(kTraceMarker);
         if (result) {
             std::remove(kTraceLog);
         } else {
@@ -85,12 +85,12 @@ void Install::cleanUpManifest(int result) {
 }
 
 void Install::cleanUpJvmDir() {
-    UniqueFile file = openFile("native.properties", "rt");
+    UniqueFile file = openFile(kNativeProperties, "rt");
     if (!file) return;
     TempJvm jvm;
     std::string line;
     // The tail of an over-long line is dropped: it must never name a directory to remove.
-    while (readLine(file.get(), kPropertiesLineLimit, LongLine::kRestDropped, line)) {
+    while (readLine(file.get(), kLinePiece, LongLine::kRestDropped, line)) {
         line = readBackPropertiesLine(line);
         std::string value;
         if (keyLineValue(line, "nativeJvmHomeDir", value)) {
@@ -108,7 +108,7 @@ void Install::cleanUpJvmDir() {
         }
     }
     file.reset();
-    if (_stricmp(jvm.inTemp.c_str(), "true") != 0) return;
+    if (!equalsIgnoringCase(jvm.inTemp, "true")) return;
 
     std::string directory = jvm.directory.empty() ? jvm.home : jvm.directory;
     // Windows is configured only for a JVM that survives the removal; one inside
@@ -135,7 +135,7 @@ void Install::cleanUpErrorsLog() {
 void Install::cleanUpLogFiles() {
     std::string startDir = getStartDir();
     std::string current = getCurrentDir();
-    if (!fileExists(startDir) || _stricmp(startDir.c_str(), current.c_str()) == 0) return;
+    if (!fileExists(startDir) || equalsIgnoringCase(startDir, current)) return;
     std::string target = startDir;
     if (isDirWriteProtected(startDir) && !isDirWriteProtected(homeDirectory)) target = homeDirectory;
     traceMessage(kTraceLog, "copying log files to", target);
@@ -166,10 +166,10 @@ void Install::_cleanUpLogFiles(const std::string& target) {
         std::string name = entry.name;
         if (name == "." || name == "..") continue;
         // An empty kivpand.log carries nothing worth keeping.
-        if (name.find("kivpand.log") != std::string::npos && fileSize(name.c_str()) == 0) continue;
+        if (name.find(kSetupLog) != std::string::npos && fileSize(name.c_str()) == 0) continue;
         std::string copy = target + "\\" + name;
         appendFile(name, copy);
-        if (_stricmp(name.c_str(), kErrorsLog) == 0 && !fileExists(copy)) {
+        if (equalsIgnoringCase(name, kErrorsLog) && !fileExists(copy)) {
             showError(hDlgMain, "Unable to save errors.log\r\rTry installing from a non-write protected drive.");
         }
     } while (_findnext(find.get(), &entry) == 0);
@@ -192,30 +192,34 @@ int Install::removeDirAndSubdirs(const std::string& directory, const std::string
     }
     std::string current = getCurrentDir();
     if (_chdir(directory.c_str()) != 0) return 0;
+    // The enumeration begins anew after each file deleted, until one finds none.
     int result = 1;
-    bool again = true;
-    while (again && result) {
-        again = false;
-        _finddata_t entry;
-        UniqueFindHandle find(_findfirst("*.*", &entry));
-        if (!find) break;
-        do {
-            std::string name = entry.name;
-            if (name == "." || name == "..") continue;
-            std::string path = directory + "\\" + name;
-            if (entry.attrib & _A_SUBDIR) {
-                result = removeDirAndSubdirs(path, linkLog);
-                _chdir(directory.c_str());  // the inner call went back to its own start
-                if (!result) break;
-                continue;
-            }
-            find.reset();  // the enumeration begins anew after each deletion
-            result = std::remove(path.c_str()) == 0 ? 1 : 0;
-            again = true;
-            break;
-        } while (_findnext(find.get(), &entry) == 0);
+    std::string file;
+    while ((result = removeSubdirsUpToFile(directory, linkLog, file)) && !file.empty()) {
+        result = std::remove(file.c_str()) == 0 ? 1 : 0;
+        if (!result) break;
     }
     _chdir(current.c_str());
     _rmdir(directory.c_str());
     return result;
+}
+
+int Install::removeSubdirsUpToFile(const std::string& directory, const std::string& linkLog, std::string& file) {
+    file.clear();
+    _finddata_t entry;
+    UniqueFindHandle find(_findfirst("*.*", &entry));
+    if (!find) return 1;
+    do {
+        std::string name = entry.name;
+        if (name == "." || name == "..") continue;
+        std::string path = directory + "\\" + name;
+        if (!(entry.attrib & _A_SUBDIR)) {
+            file = path;
+            return 1;
+        }
+        int result = removeDirAndSubdirs(path, linkLog);
+        _chdir(directory.c_str());  // the inner call went back to its own start
+        if (!result) return 0;
+    } while (_findnext(find.get(), &entry) == 0);
+    return 1;
 }

@@ -5,6 +5,7 @@
 #include "install/install.h"
 #include "jvm/find/win_version.h"
 #include "util/file_utils.h"
+#include "util/run_files.h"
 #include "util/unique_file.h"
 #include "util/windows_directory.h"
 
@@ -20,7 +21,7 @@ int Install::getEnvironmentSetup() {
     // jinstall.sem records that this run created the log, so that it can be removed again.
     if (!fileExists(kTraceLog)) {
         createEmptyFile(kTraceLog);
-        createEmptyFile("jinstall.sem");
+        createEmptyFile(kTraceMarker);
     }
     getWinEnvironmentSetup();
     getHomeDirectory();

@@ -3,7 +3,8 @@
 #include "control/control_text.h"
 #include "control/first_key_line.h"
 #include "install/install.h"
-#include "launcher/shell_state.h"
+#include "util/run_files.h"
+#include "util/run_state.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ ExitReport exitReportFor(RunOutcome outcome, int wizardExitCode) {
 bool exitCodeReportWanted() {
     std::string value;
     bool found = false;
-    return readFirstKeyLine("__kiv.control", "exitCodeReport", value, found) && found && isFlagTrue(value);
+    return readFirstKeyLine(kControlFile, kRepairedControlFile, "exitCodeReport", value, found) && found && isFlagTrue(value);
 }
 
 void Install::reportExitCode(RunOutcome outcome) {

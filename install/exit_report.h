@@ -3,7 +3,7 @@
 
 // The exit code for unattended installations, switched on by
 // exitCodeReport=true in kiv.control. Without it the launcher exits with the
-// wParam of the last message its waits took, as it always has.
+// wParam of the last message its waits took.
 
 // How a run ended, as far as its exit code tells.
 enum class RunOutcome {

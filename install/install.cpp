@@ -5,7 +5,7 @@
 #include "control/control_text.h"
 #include "control/get_parameters.h"
 #include "jvm/find/search_options.h"
-#include "launcher/shell_state.h"
+#include "util/run_state.h"
 #include "util/shell.h"
 
 const char kDiskSpaceHint[] =

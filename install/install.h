@@ -82,6 +82,10 @@ public:
     // default the current directory's jinstall.log named in full: the removal
     // changes the current directory.
     int removeDirAndSubdirs(const std::string& directory, const std::string& linkLog = std::string());
+    // Removes the subdirectories the enumeration of the current directory, the
+    // tree's `directory`, meets before its first file, and names that file
+    // (empty when there is none). 0 when a subdirectory could not be removed.
+    int removeSubdirsUpToFile(const std::string& directory, const std::string& linkLog, std::string& file);
 
     // The fields every step shares.
     int isWindowsNT = 0;

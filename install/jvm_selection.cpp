@@ -5,9 +5,10 @@
 #include "install/native_properties.h"
 #include "jvm/find/find_jvm.h"
 #include "jvm/setup/install_jvm.h"
-#include "launcher/shell_state.h"
 #include "security/security.h"
 #include "util/file_utils.h"
+#include "util/run_files.h"
+#include "util/run_state.h"
 #include "util/text.h"
 #include "util/unique_file.h"
 #include "util/version.h"
@@ -97,7 +98,7 @@ int Install::_installTheJvm(const std::string& jvmRequiredVersion, const std::st
 
 void Install::logJvmLocation(int newlyInstalled, const std::string& javaHome,
                              const std::string& installDir, int configureRegistry) {
-    UniqueFile file = openFile("native.properties", "wt");
+    UniqueFile file = openFile(kNativeProperties, "wt");
     if (!file) return;
     std::string text = nativePropertiesText(newlyInstalled, javaHome, installDir, configureRegistry);
     std::fputs(text.c_str(), file.get());

@@ -4,24 +4,19 @@
 #include "install/install.h"
 #include "install/wizard_command.h"
 #include "jvm/find/version_text.h"
-#include "launcher/shell_state.h"
 #include "util/file_utils.h"
 #include "util/quoting.h"
+#include "util/run_files.h"
+#include "util/run_state.h"
 #include "util/spawn.h"
 #include "util/text.h"
-
-namespace {
-
-const char kWizardSemaphore[] = "__kivwizard.sem";
-
-}  // namespace
 
 int Install::runJavaInstaller(const std::string& jvmPathIn, const std::string& jvmExtraParameters,
                               const std::string& jvmClasspathSwitch, const std::string& loaderClasspath,
                               const std::string& loaderJavaCommand, const std::string& startGuiCommand,
                               const std::string& checkGuiRunningCommand, const std::string& passThrough,
                               int quietSwitch, int silentSwitch) {
-    std::string swingPath = fileExists("swingall.jar") ? std::string("swingall.jar")
+    std::string swingPath = fileExists(kSwingJar) ? std::string(kSwingJar)
                                                         : javaHomeDir + "\\lib\\swingall.jar";
     int oldJvm = isOldJvm(jvmPathIn);
     std::string classPath;
@@ -40,7 +35,7 @@ int Install::runJavaInstaller(const std::string& jvmPathIn, const std::string& j
 void Install::addClassElement(std::string& classPath, const std::string& element,
                               const std::string& swingPath, int oldJvm) {
     if (!classPath.empty()) classPath += ';';
-    if (element.find("swingall.jar") == std::string::npos) {
+    if (element.find(kSwingJar) == std::string::npos) {
         classPath += quoteIfBlank(element);
         return;
     }
@@ -71,7 +66,7 @@ int Install::runInstaller(const std::string& jvmPathIn, const std::string& jvmEx
     int slots = countParameters(loaderJavaCommand, passThrough, quietSwitch, silentSwitch);
     std::vector<std::string> arguments = wizardArguments(command, static_cast<std::size_t>(slots));
 
-    if (classPath.find("install.jar") != std::string::npos && !fileExists("install.jar")) {
+    if (classPath.find(kWizardJar) != std::string::npos && !fileExists(kWizardJar)) {
         logAndTraceMessage(kErrorsLog, kTraceLog, "install.jar does not exist.");
         return 0;
     }

@@ -1,5 +1,9 @@
 #include "launcher/command_line.h"
 
+#include <vector>
+
+#include "util/text.h"
+
 namespace {
 
 bool isSwitchWord(const std::string& word, const char* flag) {
@@ -28,10 +32,11 @@ void addWordAfterSwitch(std::string word, CommandLine& result, bool& inQuote) {
 CommandLine parseCommandLine(const std::string& commandLine) {
     CommandLine result;
     bool inQuote = false;
-    std::string::size_type start = 0;
-    std::string::size_type blank;
-    while ((blank = commandLine.find(' ', start)) != std::string::npos) {
-        std::string word = commandLine.substr(start, blank - start);
+    // Every word but the last, which is the remainder: it is never a switch.
+    std::vector<std::string> words = splitWords(commandLine);
+    std::string remainder = words.back();
+    words.pop_back();
+    for (const std::string& word : words) {
         if (isSwitchWord(word, "-q")) {
             result.quiet = 1;
         } else if (isSwitchWord(word, "-s")) {
@@ -39,10 +44,8 @@ CommandLine parseCommandLine(const std::string& commandLine) {
         } else if (result.quiet || result.silent) {
             addWordAfterSwitch(word, result, inQuote);
         }
-        start = blank + 1;
     }
 
-    std::string remainder = commandLine.substr(start);
     if ((result.quiet || result.silent) && !remainder.empty()) {
         if (result.passThrough.empty()) {
             result.passThrough = remainder;  // taken as it stands, quotes included
@@ -68,12 +71,10 @@ char* commandTail(char* processCommandLine) {
 }
 
 bool isQuietCommandLine(const std::string& commandLine) {
-    std::string::size_type start = 0;
-    std::string::size_type blank;
-    while ((blank = commandLine.find(' ', start)) != std::string::npos) {
-        std::string word = commandLine.substr(start, blank - start);
+    std::vector<std::string> words = splitWords(commandLine);
+    words.pop_back();  // the last word is never examined
+    for (const std::string& word : words) {
         if (isSwitchWord(word, "-q") || isSwitchWord(word, "-s")) return true;
-        start = blank + 1;
     }
     return false;
 }

@@ -31,7 +31,7 @@ extern "C" void WinMainCRTStartup() {
     startup.cb = sizeof startup;
     GetStartupInfoA(&startup);
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
-    // The runtime's own copy of the command line: the worker edits it in place.
+    // The runtime's own copy of the command line; the worker parses a copy of its tail.
     char* line = *__p__acmdln();
     char* tail = commandTail(line != nullptr ? line : GetCommandLineA());
     // exit, not ExitProcess: the C streams are flushed and closed first.

@@ -1,5 +1,5 @@
-// Process entry: the hidden main window, the status dialog, the worker thread
-// and the three waits on the semaphore files that the worker removes.
+// WinMain: the hidden main window, the status dialog, the worker thread and the
+// three waits on the semaphore files that the worker removes.
 #include <windows.h>
 #include <direct.h>
 #include <process.h>
@@ -16,6 +16,7 @@
 #include "locale/language.h"
 #include "util/ansi_path.h"
 #include "util/file_utils.h"
+#include "util/run_files.h"
 
 namespace {
 
@@ -126,12 +127,12 @@ void showStatusDialog(HWND mainWindow, HWND dialog, int showCommand) {
 // folder: when the control file is not in the current directory but lies
 // beside the program, the program's folder becomes the current directory.
 void useOwnFolder() {
-    if (fileExists("kiv.control")) return;
+    if (fileExists(kControlFile)) return;
     AnsiPath program = ownProgramPath();
     std::string::size_type slash = program.path.rfind('\\');
     if (program.kind == AnsiPath::Kind::unnamed || slash == std::string::npos) return;
     const std::string folder = program.path.substr(0, slash);
-    if (!fileExists(folder + "\\kiv.control")) return;
+    if (!fileExists(folder + "\\" + kControlFile)) return;
     const std::string caller = getCurrentDir();
     // "C:" alone would name the drive's current directory, not its root.
     const std::string target = folder.size() == 2 && folder[1] == ':' ? folder + "\\" : folder;
@@ -171,8 +172,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     // A directory that no ANSI path names is left to relative names, which the
     // system resolves itself; the worker fails at once, so nothing changes it.
     const std::string prefix = unnamed ? std::string() : currentDir + "\\";
-    waitInstallFilename = prefix + "__kivinstall.sem";
-    showDialogFilename = prefix + "__kivshow.sem";
+    waitInstallFilename = prefix + kInstallSemaphore;
+    showDialogFilename = prefix + kShowSemaphore;
     // Read now: clean-up removes startdir.txt long before the hand-over. The
     // clean-up program could not be told a directory that cannot be named.
     std::string startDir = unnamed ? std::string() : getStartDir();

@@ -8,6 +8,7 @@
 #include "locale/language_match.h"
 #include "util/file_utils.h"
 #include "util/registry.h"
+#include "util/run_files.h"
 #include "util/unique_file.h"
 
 namespace {
@@ -18,8 +19,8 @@ const char kNlsLocaleKey[] = "System\\CurrentControlSet\\Control\\Nls\\Locale";
 
 // locale.log is a switch: only an existing file receives lines.
 void logLocaleMsg(const char* tag, const std::string& text, const std::string& result) {
-    if (!fileExists("locale.log")) return;
-    UniqueFile log = openFile("locale.log", "at");
+    if (!fileExists(kLocaleLog)) return;
+    UniqueFile log = openFile(kLocaleLog, "at");
     if (log) std::fprintf(log.get(), "%s locale: %s language: %s\n", tag, text.c_str(), result.c_str());
 }
 

@@ -18,7 +18,6 @@ const char kJavaHome[] = "${java.home}";
 const char kUserHome[] = "${user.home}";
 const char kNoLoginName[] = "unable to find login name in registry";
 const char kWinlogonKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
-const unsigned kLoginNameLimit = 5000;
 const int kLineLimit = 1999;  // 2000 bytes with the terminator
 
 bool contains(const std::string& text, const char* part) {
@@ -198,12 +197,12 @@ int Security::getAlternateDestination(const std::string& filename, const std::st
 int Security::getLoginName(int winNT, std::string& loginName) {
     loginName.clear();
     if (winNT) {
-        if (!readRegistryText(HKEY_LOCAL_MACHINE, kWinlogonKey, "UserName", kLoginNameLimit, loginName) ||
+        if (!readRegistryText(HKEY_LOCAL_MACHINE, kWinlogonKey, "UserName", kRegistryTextLimit, loginName) ||
             loginName.empty()) {
-            readRegistryText(HKEY_LOCAL_MACHINE, kWinlogonKey, "DefaultUserName", kLoginNameLimit, loginName);
+            readRegistryText(HKEY_LOCAL_MACHINE, kWinlogonKey, "DefaultUserName", kRegistryTextLimit, loginName);
         }
     } else {
-        readRegistryText(HKEY_LOCAL_MACHINE, "Network\\Logon", "username", kLoginNameLimit, loginName);
+        readRegistryText(HKEY_LOCAL_MACHINE, "Network\\Logon", "username", kRegistryTextLimit, loginName);
     }
     return loginName.empty() ? 0 : 1;
 }

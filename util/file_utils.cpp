@@ -10,6 +10,7 @@
 #include "util/copy_stream.h"
 #include "util/line_reader.h"
 #include "util/path_search.h"
+#include "util/run_files.h"
 #include "util/text.h"
 #include "util/unique_file.h"
 
@@ -26,8 +27,8 @@ int copyOrAppend(const std::string& source, const std::string& target, const cha
     if (!in) return 0;
     UniqueFile out = openFile(target.c_str(), targetMode);
     if (!out) return 0;
-    // The copy moves whole 30000-byte pieces; a stream buffer would only split
-    // them into more calls.
+    // The copy reads and writes passes of up to 20 pieces of 30000 bytes in one
+    // call each; a stream buffer would only split them into more calls.
     std::setvbuf(in.get(), nullptr, _IONBF, 0);
     std::setvbuf(out.get(), nullptr, _IONBF, 0);
     // An appending stream reports position 0 until its first write.
@@ -88,7 +89,7 @@ int appendFile(const std::string& source, const std::string& target) {
 }
 
 void logSystemChange(const std::string& line) {
-    UniqueFile file = openFile("changes.txt", "at");
+    UniqueFile file = openFile(kChangesFile, "at");
     if (file) std::fprintf(file.get(), "%s\n", line.c_str());
 }
 
@@ -99,8 +100,8 @@ std::string fullPath(const std::string& path) {
 }
 
 std::string getStartDir() {
-    if (!fileExists("startdir.txt")) return std::string();
-    UniqueFile file = openFile("startdir.txt", "rt");
+    if (!fileExists(kStartDirFile)) return std::string();
+    UniqueFile file = openFile(kStartDirFile, "rt");
     std::string line;
     if (!file || !readLine(file.get(), kStartDirLineLimit, LongLine::kPieces, line)) return std::string();
     return trimLineEnd(line);

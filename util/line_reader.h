@@ -2,6 +2,10 @@
 #include <cstdio>
 #include <string>
 
+// The launcher's key-and-value files (kiv.control, native.properties) and the
+// test class's jvmGood.txt are read in pieces of at most this many characters.
+constexpr int kLinePiece = 998;
+
 // What becomes of a line longer than the reader's limit. Each caller names
 // its policy, because the files differ in what a long line's tail may do.
 enum class LongLine {

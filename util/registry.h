@@ -3,6 +3,10 @@
 
 #include <string>
 
+// Registry values are read as texts of at most this many bytes; a larger one
+// counts as unreadable.
+constexpr unsigned kRegistryTextLimit = 5000;
+
 // Reads a registry value as text, asking for at most `limit` bytes. The type is
 // not checked; the text ends at the first zero byte or at what was read, so a
 // value without its terminator cannot run past the buffer. A value larger than

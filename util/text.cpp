@@ -6,6 +6,20 @@ void lowerAsciiLetters(std::string& text) {
     for (char& c : text) c = lowerAscii(c);
 }
 
+int compareIgnoringCase(const std::string& a, const std::string& b) {
+    for (std::string::size_type i = 0; i < a.size() && i < b.size(); ++i) {
+        unsigned char x = static_cast<unsigned char>(lowerAscii(a[i]));
+        unsigned char y = static_cast<unsigned char>(lowerAscii(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+bool equalsIgnoringCase(const std::string& a, const std::string& b) {
+    return compareIgnoringCase(a, b) == 0;
+}
+
 bool beginsWith(const std::string& text, const char* prefix) {
     return text.compare(0, std::strlen(prefix), prefix) == 0;
 }
@@ -13,6 +27,11 @@ bool beginsWith(const std::string& text, const char* prefix) {
 std::string fileNameOf(const std::string& path) {
     std::string::size_type slash = path.rfind('\\');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string afterLastSlash(const std::string& text) {
+    std::string::size_type slash = text.rfind('/');
+    return slash == std::string::npos ? text : text.substr(slash + 1);
 }
 
 std::string trimLineEnd(const std::string& line) {

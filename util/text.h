@@ -10,13 +10,28 @@ inline char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+inline bool isAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // Lower-cases the letters A to Z of `text` in place.
 void lowerAsciiLetters(std::string& text);
+
+// Negative, zero or positive as `a` sorts before, equal to or after `b` without
+// regard to case: byte by byte, A to Z as a to z. This is the runtime's _stricmp
+// in the "C" locale the launcher runs in, wherever texts are compared "without
+// regard to case" (versions, directories, key and file names).
+int compareIgnoringCase(const std::string& a, const std::string& b);
+bool equalsIgnoringCase(const std::string& a, const std::string& b);
 
 bool beginsWith(const std::string& text, const char* prefix);
 
 // The part of a path after its last backslash, or the whole path.
 std::string fileNameOf(const std::string& path);
+
+// The part of a text after its last "/" (a URL's page, a file written with
+// forward slashes), or the whole text.
+std::string afterLastSlash(const std::string& text);
 
 // Words split at every single blank: two blanks give an empty word, and an
 // empty text gives one empty word.

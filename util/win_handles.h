@@ -7,7 +7,11 @@
 inline void closeRegKey(HKEY key) noexcept { RegCloseKey(key); }
 inline void freeModule(HMODULE module) noexcept { FreeLibrary(module); }
 inline void deleteGdiObject(HGDIOBJ object) noexcept { DeleteObject(object); }
-inline void closeKernelHandle(HANDLE handle) noexcept { CloseHandle(handle); }
+// For handles whose failure value is null (processes, tokens); a file's failure
+// value, INVALID_HANDLE_VALUE, is never closed either.
+inline void closeKernelHandle(HANDLE handle) noexcept {
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+}
 
 using UniqueRegKey = UniqueHandle<NullEmptyTraits<HKEY, closeRegKey>>;
 using UniqueKernelHandle = UniqueHandle<NullEmptyTraits<HANDLE, closeKernelHandle>>;

@@ -7,10 +7,7 @@
 
 namespace {
 
-// A value is read whole up to this size; a larger one counts as unreadable.
-const unsigned kValueLimit = 5000;
 
-const char kNtCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
 
 const WindowsDirSource kNtSources[] = {
     {kNtCurrentVersion, "SystemRoot", "SystemRoot"},
@@ -23,7 +20,7 @@ const WindowsDirSource kNineXSource = {"SOFTWARE\\Microsoft\\Windows\\CurrentVer
 
 bool readSource(const WindowsDirSource& source, std::string& result) {
     std::string value;
-    if (!readRegistryText(HKEY_LOCAL_MACHINE, source.key, source.value, kValueLimit, value) ||
+    if (!readRegistryText(HKEY_LOCAL_MACHINE, source.key, source.value, kRegistryTextLimit, value) ||
         value.empty()) {
         return false;
     }

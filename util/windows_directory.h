@@ -1,6 +1,9 @@
 #pragma once
 #include <string>
 
+inline constexpr char kWindowsCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+inline constexpr char kNtCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
 // Whether the NT family, after its own four registry values, also asks the
 // value the 9x family keeps the Windows directory in. The installation's home
 // directory leaves it to 9x; the search for a place for the JVM asks it on NT too.

@@ -2,22 +2,16 @@
 
 #include <windows.h>
 
-#include "jvm/find/search_text.h"
 #include "jvm/find/jvm_home.h"
 #include "jvm/find/search_options.h"
+#include "jvm/find/search_text.h"
 #include "util/registry.h"
-
-namespace {
-
-const unsigned kValueLimit = 5000;
-
-}  // namespace
 
 VersionEntry readVersionEntry(RegistryKey key, const std::string& name,
                               const std::vector<const char*>& homeValues, Trace& trace) {
     VersionEntry entry;
     entry.version = jvmSearchOptions.modernSearch ? javaVersionOfKeyName(name) : name;
-    readRegistryValue(key, "MicroVersion", kValueLimit, entry.micro);
+    readRegistryValue(key, "MicroVersion", kRegistryTextLimit, entry.micro);
     if (!entry.micro.empty()) entry.version += "." + entry.micro;
     entry.home = readJvmHome(key, homeValues, trace);
     return entry;

@@ -7,7 +7,6 @@
 
 namespace {
 
-const unsigned kValueLimit = 5000;
 const char kUnnamedHome[] =
     "jvm home skipped: the ANSI code page cannot hold it and it has no short name:";
 
@@ -16,7 +15,7 @@ const char kUnnamedHome[] =
 std::string readJvmHome(RegistryKey key, const std::vector<const char*>& names, Trace& trace) {
     for (const char* name : names) {
         std::string home, unnamed;
-        readRegistryPath(key, name, kValueLimit, home, unnamed);
+        readRegistryPath(key, name, kRegistryTextLimit, home, unnamed);
         if (!unnamed.empty()) trace.traceMessage(kTraceLog, kUnnamedHome, unnamed);
         if (!home.empty()) return home;
     }

@@ -1,6 +1,5 @@
 #include "jvm/find/jvm_ok.h"
 
-#include <string.h>
 
 #include <cstdio>
 #include <vector>
@@ -11,17 +10,10 @@
 #include "util/file_utils.h"
 #include "util/line_reader.h"
 #include "util/quoting.h"
+#include "util/run_files.h"
 #include "util/spawn.h"
 #include "util/text.h"
 #include "util/unique_file.h"
-
-namespace {
-
-const char kTestClass[] = "TestJvm.class";
-const char kVersionFile[] = "jvmGood.txt";
-const int kLinePiece = 998;
-
-}  // namespace
 
 int JvmOk::jvmCorrectVersion(const std::string& required, const std::string& minimum,
                              const std::string& maximum, const std::string& versionText,
@@ -150,7 +142,7 @@ int JvmOk::runTest(const std::string& required, const std::string& minimum, cons
 const TestedJvm* JvmOk::testedBefore(const std::string& executablePath) const {
     if (!tested_) return nullptr;
     for (const TestedJvm& earlier : *tested_) {
-        if (_stricmp(earlier.path.c_str(), executablePath.c_str()) == 0) return &earlier;
+        if (equalsIgnoringCase(earlier.path, executablePath)) return &earlier;
     }
     return nullptr;
 }
@@ -211,5 +203,5 @@ std::string executableBelow(const std::string& home, const std::string& jvmComma
 
 std::string javaNameInsteadOf(const std::string& jvmCommandName) {
     if (!beginsWith(jvmCommandName, "jre")) return std::string();
-    return fileExists("jinstall.sem") ? "javaw.exe" : "java.exe";
+    return fileExists(kTraceMarker) ? "javaw.exe" : "java.exe";
 }

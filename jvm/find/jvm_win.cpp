@@ -1,7 +1,6 @@
 #include "jvm/find/jvm_win.h"
 
 #include <windows.h>
-#include <string.h>
 
 #include <vector>
 
@@ -63,7 +62,7 @@ std::vector<JvmCandidate> oneForEachHome(const std::vector<JvmCandidate>& candid
     for (const JvmCandidate& candidate : candidates) {
         bool seen = false;
         for (const JvmCandidate& earlier : kept) {
-            if (_stricmp(earlier.home.c_str(), candidate.home.c_str()) == 0) seen = true;
+            if (equalsIgnoringCase(earlier.home, candidate.home)) seen = true;
         }
         if (!seen) kept.push_back(candidate);
     }
@@ -81,7 +80,6 @@ int JvmWin::searchWindowsForJvm(const std::string& windowsDirectory, const std::
     progress_.showStatus(1);
     int result = 0;
     if (!isPluginMode(jvmName)) {
-        jvmCommandName = entryName;
         result = searchRegistryForJvm(kJreKey, required, minimum, maximum, jvmName, jvmCommandName,
                                       jvmPath, windowsDirectory);
         traceMessage(kTraceLog, "JRE registry entry had correct jvm info", result);
@@ -151,7 +149,7 @@ bool JvmWin::readEntry(const std::string& productKey, const std::string& require
     }
     VersionEntry entry = readVersionEntry(key.get(), subkeyName, {"JavaHome", "Home"}, *this);
     subkeyName = entry.version;
-    if (entry.micro.empty() && _stricmp(productKey.c_str(), kPluginKey) == 0) {
+    if (entry.micro.empty() && equalsIgnoringCase(productKey, kPluginKey)) {
         // The plug-in's entries name no micro version: the control file's version supplies it.
         std::string mainPart, microPart;
         parseVersion(required.empty() ? minimum : required, mainPart, microPart);

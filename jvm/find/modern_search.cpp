@@ -151,6 +151,22 @@ std::vector<NotAJvm> foldersThatAreNoJvm() {
     return folders;
 }
 
+// What a search does with each candidate it meets: true ends the search. One
+// type for every caller, so that the walk below exists once in the program.
+class CandidateVisit {
+public:
+    template <typename Visit>
+    CandidateVisit(Visit& visit)  // NOLINT(google-explicit-constructor): stands in for the caller's lambda
+        : visit_(&visit), call_([](void* visit, const JvmCandidate& candidate) {
+              return (*static_cast<Visit*>(visit))(candidate);
+          }) {}
+    bool operator()(const JvmCandidate& candidate) const { return call_(visit_, candidate); }
+
+private:
+    void* visit_;
+    bool (*call_)(void*, const JvmCandidate&);
+};
+
 // One search's sources in their order. `each` offers every candidate to
 // `visit` until it answers true, without testing any itself.
 class Sources {
@@ -167,8 +183,7 @@ public:
                                                           : "registry views searched: the only one");
     }
 
-    template <typename Visit>
-    bool each(Visit visit) {
+    bool each(CandidateVisit visit) {
         for (const Layout& layout : kVendorLayouts) {
             if (inEachView(HKEY_LOCAL_MACHINE, "HKLM", vendorPlace(layout), visit)) return true;
         }
@@ -190,8 +205,7 @@ public:
     }
 
 private:
-    template <typename Visit>
-    bool inEachView(HKEY root, const char* rootName, const Place& place, Visit& visit) {
+    bool inEachView(HKEY root, const char* rootName, const Place& place, const CandidateVisit& visit) {
         std::string::size_type star = place.pattern.find('*');
         std::string::size_type slash = place.pattern.rfind('\\', star);
         std::string base = place.pattern.substr(0, slash);
@@ -209,9 +223,8 @@ private:
 
     // `rest` is what is left of the place's pattern below `key`: "*" parts are
     // enumerated, other parts opened; at its end the entry is offered.
-    template <typename Visit>
     bool walk(HKEY key, REGSAM view, const std::string& rest, const std::string& source,
-              const std::string& keyName, const Place& place, Visit& visit) {
+              const std::string& keyName, const Place& place, const CandidateVisit& visit) {
         if (rest.empty()) return visit(entry(key, source + viewName(view), keyName, place));
         std::string::size_type slash = rest.find('\\');
         std::string part = rest.substr(0, slash);
@@ -253,8 +266,7 @@ private:
         return candidate;
     }
 
-    template <typename Visit>
-    bool fromVariable(const char* variable, Visit& visit) {
+    bool fromVariable(const char* variable, const CandidateVisit& visit) {
         std::string value;
         if (!environmentJvmHome(variable, value, trace_) || value.empty()) {
             trace_.traceMessage(kTraceLog, std::string(variable) + " is not set");
@@ -268,8 +280,7 @@ private:
 
     // Every folder of PATH that ends in \bin and holds the JVM's program names
     // its parent as a home.
-    template <typename Visit>
-    bool fromSearchPath(Visit& visit) {
+    bool fromSearchPath(const CandidateVisit& visit) {
         std::vector<std::string> unnamed;
         std::vector<std::string> folders = elevated_ ? machineSearchPath(unnamed) : processSearchPath(unnamed);
         for (const std::string& folder : unnamed) {
@@ -346,10 +357,11 @@ int ModernJvmSearch::search(const JvmBounds& bounds, std::string& jvmCommandName
                             TestedJvms& tested) {
     const std::string entryName = jvmCommandName;
     Sources sources(*this, queries_, entryName);
-    int result = sources.each([&](const JvmCandidate& candidate) {
+    auto test = [&](const JvmCandidate& candidate) {
         jvmCommandName = entryName;
         return testCandidate(candidate, bounds, window_, tested, jvmCommandName, jvmPath) != 0;
-    }) ? 1 : 0;
+    };
+    int result = sources.each(test) ? 1 : 0;
     traceMessage(kTraceLog, "Modern registry entries, environment and PATH had correct jvm info", result);
     if (!result) jvmCommandName = entryName;
     return result;
@@ -357,8 +369,9 @@ int ModernJvmSearch::search(const JvmBounds& bounds, std::string& jvmCommandName
 
 void ModernJvmSearch::gather(const std::string& jvmCommandName, std::vector<JvmCandidate>& candidates) {
     Sources sources(*this, queries_, jvmCommandName);
-    sources.each([&](const JvmCandidate& candidate) {
+    auto keep = [&](const JvmCandidate& candidate) {
         candidates.push_back(candidate);
         return false;
-    });
+    };
+    sources.each(keep);
 }

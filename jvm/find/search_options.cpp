@@ -4,8 +4,6 @@
 #include "jvm/find/jvm_arch.h"
 #include "util/text.h"
 
-JvmSearchOptions jvmSearchOptions;
-
 namespace {
 
 // Long enough for any real test, and its milliseconds still fit a 32-bit wait.
@@ -70,14 +68,9 @@ JvmSearchOptions parseSearchOptions(const ControlParameters& parameters) {
     if (options.testWithOptions && !parameters.jvmExtraParameters.empty()) {
         options.testOptions = splitWords(parameters.jvmExtraParameters);
     }
-    std::string keys = parameters.jvmSearchKeys;
-    std::string::size_type start = 0;
-    while (start <= keys.size()) {
-        std::string::size_type end = keys.find(';', start);
-        if (end == std::string::npos) end = keys.size();
-        std::string key = searchKey(keys.substr(start, end - start));
+    for (const std::string& entry : splitSearchPath(parameters.jvmSearchKeys)) {
+        std::string key = searchKey(entry);
         if (!key.empty()) options.searchKeys.push_back(key);
-        start = end + 1;
     }
     return options;
 }

@@ -3,27 +3,7 @@
 #include <vector>
 
 #include "control/control_parameters.h"
-
-// How JVMs are found and tested beyond the launcher's established behaviour.
-// Each is switched on by a key of kiv.control; without the keys all are off.
-struct JvmSearchOptions {
-    bool modernSearch = false;             // jvmSearchModern: today's places
-    bool numericCompare = false;           // jvmVersionCompare=numeric
-    unsigned long testTimeoutSeconds = 0;  // jvmTestTimeout; 0: no limit
-    bool chooseNewest = false;             // jvmChoose=newest: the newest candidate first
-    unsigned allowedArchs = 0;             // jvmArch as bits (jvm_arch.h); 0: every architecture
-    std::string unknownArchs;              // words of jvmArch that name no architecture
-    bool testWithOptions = false;          // jvmTestWithOptions: the test runs with the wizard's options
-    std::vector<std::string> testOptions;  // those options: the words of jvmExtraParameters
-    std::vector<std::string> searchKeys;   // jvmSearchKeys: keys below HKEY_LOCAL_MACHINE
-
-    // Any of the keys: the version test runs without the Java option variables,
-    // tests an executable once per search, and each candidate gets a trace line.
-    bool any() const {
-        return modernSearch || numericCompare || testTimeoutSeconds != 0 || chooseNewest ||
-               allowedArchs != 0 || testWithOptions;
-    }
-};
+#include "util/run_state.h"
 
 // A version test of the search for today's JVMs that nothing limits ends after this.
 const unsigned long kModernTestTimeoutSeconds = 60;
@@ -37,10 +17,6 @@ JvmSearchOptions parseSearchOptions(const ControlParameters& parameters);
 
 // "JVM search: ..." naming the options that are on, for the trace.
 std::string describeSearchOptions(const JvmSearchOptions& options);
-
-// Set by the worker once kiv.control has been read, before any JVM is looked
-// for; every version test of the run follows it.
-extern JvmSearchOptions jvmSearchOptions;
 
 // A JVM home as an environment variable or a registry value may give it:
 // without surrounding double quotes and without trailing backslashes or slashes.

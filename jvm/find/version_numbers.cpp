@@ -6,16 +6,12 @@
 
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 bool inTag(char c) {
-    return isDigit(c) || isLetter(c) || c == '.' || c == '_' || c == '-';
+    return isAsciiDigit(c) || isLetter(c) || c == '.' || c == '_' || c == '-';
 }
 
 struct Version {
@@ -26,13 +22,13 @@ struct Version {
 Version parse(const std::string& text) {
     Version version;
     std::string::size_type i = 0;
-    while (i < text.size() && isDigit(text[i])) {
-        while (i + 1 < text.size() && text[i] == '0' && isDigit(text[i + 1])) ++i;
+    while (i < text.size() && isAsciiDigit(text[i])) {
+        while (i + 1 < text.size() && text[i] == '0' && isAsciiDigit(text[i + 1])) ++i;
         std::string::size_type start = i;
-        while (i < text.size() && isDigit(text[i])) ++i;
+        while (i < text.size() && isAsciiDigit(text[i])) ++i;
         version.numbers.push_back(text[start] == '0' ? std::string() : text.substr(start, i - start));
         // A separator counts only when a number follows it.
-        if (i + 1 < text.size() && (text[i] == '.' || text[i] == '_') && isDigit(text[i + 1])) ++i;
+        if (i + 1 < text.size() && (text[i] == '.' || text[i] == '_') && isAsciiDigit(text[i + 1])) ++i;
     }
     while (i < text.size() && (text[i] == '-' || text[i] == '.' || text[i] == '_')) ++i;
     while (i < text.size() && inTag(text[i])) version.tag += lowerAscii(text[i++]);
@@ -112,7 +108,7 @@ bool registryVersionAcceptableByNumbers(const std::string& version, const std::s
 
 std::string extractVersionToken(const std::string& line) {
     std::string::size_type first = 0;
-    while (first < line.size() && !isDigit(line[first])) ++first;
+    while (first < line.size() && !isAsciiDigit(line[first])) ++first;
     std::string::size_type end = first;
     while (end < line.size() && (inTag(line[end]) || line[end] == '+')) ++end;
     return line.substr(first, end - first);

@@ -2,32 +2,17 @@
 
 #include "util/text.h"
 
-namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-}  // namespace
-
 std::string extractVersion(const std::string& line) {
     std::string::size_type first = 0;
-    while (first < line.size() && !isDigit(line[first])) ++first;
+    while (first < line.size() && !isAsciiDigit(line[first])) ++first;
     if (first == line.size()) return std::string();
     std::string::size_type last = line.size() - 1;
-    while (!isDigit(line[last])) --last;
+    while (!isAsciiDigit(line[last])) --last;
     return line.substr(first, last - first + 1);
 }
 
 int compareCut(const std::string& version, const std::string& bound) {
-    std::string cut = version.size() > bound.size() ? version.substr(0, bound.size()) : version;
-    for (std::string::size_type i = 0; i < cut.size() && i < bound.size(); ++i) {
-        unsigned char a = static_cast<unsigned char>(lowerAscii(cut[i]));
-        unsigned char b = static_cast<unsigned char>(lowerAscii(bound[i]));
-        if (a != b) return a < b ? -1 : 1;
-    }
-    if (cut.size() == bound.size()) return 0;
-    return cut.size() < bound.size() ? -1 : 1;
+    return compareIgnoringCase(version.substr(0, bound.size()), bound);
 }
 
 bool versionAcceptable(const std::string& version, const std::string& required,

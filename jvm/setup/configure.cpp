@@ -1,7 +1,6 @@
 // Making an installed JVM known to Windows: its registry entries and, for the
 // registry's current JVM, its launchers in the Windows directories.
 #include <windows.h>
-#include <string.h>
 
 #include "control/control_text.h"
 #include "control/first_key_line.h"
@@ -10,12 +9,12 @@
 #include "jvm/setup/install_jvm.h"
 #include "util/file_utils.h"
 #include "util/registry.h"
+#include "util/run_files.h"
 #include "util/text.h"
 #include "util/version.h"
 
 namespace {
 
-const unsigned kValueLimit = 5000;
 
 // The console program's windowed twin, or the reverse.
 std::string otherVariant(const std::string& mainPart, const std::string& executableName) {
@@ -75,7 +74,7 @@ int InstallJvm::configureJvm(const std::string& jvmVersion, const std::string& j
 int InstallJvm::configureWinReg() {
     std::string value, line;
     bool found = false;
-    if (!readFirstKeyLine("native.properties", "configureWinRegistry", value, found, &line)) {
+    if (!readFirstKeyLine(kControlFile, kNativeProperties, "configureWinRegistry", value, found, &line)) {
         traceMessage(kTraceLog, "unable to open kiv.control file", "defaulting to configure registry");
         return 1;
     }
@@ -107,7 +106,7 @@ int InstallJvm::_configureWinJvm(const std::string& jvmVersion, const std::strin
     std::string mainPart, lastPart;
     parseVersion(jvmVersion, mainPart, lastPart);
     std::string home = registrationHome(jvmDirectory);
-    if (_stricmp(jvmName.c_str(), "JDK") == 0) {
+    if (equalsIgnoringCase(jvmName, "JDK")) {
         int registered = addJvmToRegistry(kJdkKey, "JavaHome", mainPart, lastPart, home, executableName);
         std::string lower = executableName;
         lowerAsciiLetters(lower);
@@ -135,7 +134,7 @@ int InstallJvm::configureJava2(const std::string& mainPart, const std::string& l
 int InstallJvm::copyJreFilesToHome(const std::string& mainPart, const std::string& jvmHome,
                                    const std::string& executableName) {
     std::string current;
-    if (!readRegistryText(HKEY_LOCAL_MACHINE, kJreKey, "CurrentVersion", kValueLimit, current)) {
+    if (!readRegistryText(HKEY_LOCAL_MACHINE, kJreKey, "CurrentVersion", kRegistryTextLimit, current)) {
         return 1;
     }
     // Only the registry's current JVM gets its launchers in the Windows directory.

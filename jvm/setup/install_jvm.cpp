@@ -15,6 +15,8 @@
 #include "jvm/find/jvm_ok.h"
 #include "util/file_utils.h"
 #include "util/quoting.h"
+#include "util/run_files.h"
+#include "util/text.h"
 #include "util/version.h"
 
 namespace {
@@ -65,7 +67,7 @@ int InstallJvm::installJvm(const std::string& jvmRequiredVersion, const std::str
 int InstallJvm::thirdPartyInstaller() {
     std::string value;
     bool found = false;
-    if (!readFirstKeyLine("__kivwizard.sem", "jvmThirdPartyInstaller", value, found)) {
+    if (!readFirstKeyLine(kControlFile, kWizardSemaphore, "jvmThirdPartyInstaller", value, found)) {
         traceMessage(kTraceLog, "unable to open kiv.control file", "defaulting to uncompressing JVM");
         return 0;
     }
@@ -73,9 +75,7 @@ int InstallJvm::thirdPartyInstaller() {
 }
 
 int InstallJvm::getJvmInstallerCommand(const std::string& installerFilename, std::string& command) {
-    std::string::size_type slash = installerFilename.rfind('/');
-    std::string fileName = slash == std::string::npos ? installerFilename : installerFilename.substr(slash + 1);
-    command = getCurrentDir() + "\\" + fileName;
+    command = getCurrentDir() + "\\" + afterLastSlash(installerFilename);
     if (command.find(' ') != std::string::npos) {
         std::string shortPath = pathApi(GetShortPathNameA, command);
         if (!shortPath.empty()) {

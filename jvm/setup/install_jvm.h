@@ -2,6 +2,7 @@
 #include <string>
 
 #include "diagnostics/trace.h"
+#include "util/win_handles.h"
 
 // Puts a JVM on the machine when none acceptable was found: runs the vendor
 // installer and searches again, or extracts the carried JVM into a directory
@@ -103,7 +104,8 @@ public:
     void addJvmSubentries(RegistryKey versionKey, const std::string& homeValueName,
                           const std::string& version, const std::string& microVersion,
                           const std::string& jvmHome, const std::string& executableName);
-    int addToRegistry(RegistryKey parent, const std::string& path, RegistryKey& key);
+    // Opens or creates the key for writing; `key` owns it on success.
+    int addToRegistry(RegistryKey parent, const std::string& path, UniqueRegKey& key);
     int addValueToRegistry(RegistryKey key, const std::string& name, const std::string& text);
 
     int extractJvm(const std::string& jvmSelfExtractor, const std::string& jvmDirectory);

@@ -1,17 +1,18 @@
 // The JavaSoft registry entries of a JVM installed here, the same layout the
 // registry search reads back. Nothing already present is ever overwritten.
 #include <windows.h>
-#include <string.h>
+
+#include <utility>
 
 #include "jvm/setup/install_jvm.h"
 #include "util/file_utils.h"
 #include "util/registry.h"
 #include "util/version.h"
 #include "util/win_handles.h"
+#include "util/text.h"
 
 namespace {
 
-const unsigned kValueLimit = 5000;
 
 // Tried in this order when a key is opened or created for writing; the
 // repetition gives a busy registry a second chance.
@@ -22,10 +23,10 @@ const REGSAM kWriteRights[] = {KEY_ALL_ACCESS, KEY_READ | KEY_WRITE, KEY_READ | 
 // missing would overwrite it.
 bool hasText(HKEY key, const char* name) {
     std::string text;
-    if (readRegistryValue(key, name, kValueLimit, text)) return !text.empty();
+    if (readRegistryValue(key, name, kRegistryTextLimit, text)) return !text.empty();
     DWORD size = 0;
     return RegQueryValueExA(key, name, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS &&
-           size > kValueLimit;
+           size > kRegistryTextLimit;
 }
 
 bool openForWriting(HKEY parent, const std::string& path, UniqueRegKey& key) {
@@ -52,7 +53,7 @@ bool keyExists(HKEY parent, const std::string& path) {
 
 // Text order, not numeric: 1.10 sorts before 1.2 and gets no library entry.
 bool needsRuntimeLib(const std::string& version, const std::string& executableName) {
-    return executableName.compare(0, 4, "java") == 0 && _stricmp(version.c_str(), "1.2") >= 0;
+    return executableName.compare(0, 4, "java") == 0 && compareIgnoringCase(version, "1.2") >= 0;
 }
 
 std::string findRuntimeLib(const std::string& jvmHome) {
@@ -82,7 +83,7 @@ int InstallJvm::addJvmToRegistry(const std::string& rootKey, const std::string& 
         }
     }
     for (int attempt = 0; attempt < 2 && !result; ++attempt) {
-        result = addToRegistry(HKEY_LOCAL_MACHINE, path, *key.put());
+        result = addToRegistry(HKEY_LOCAL_MACHINE, path, key);
         writeSubentries = result != 0;
     }
     if (!result) traceMessage(kTraceLog, "unable to add registry key", path);
@@ -96,7 +97,7 @@ int InstallJvm::addJvmToRegistry(const std::string& rootKey, const std::string& 
 
 void InstallJvm::addJvmTopLevelKey(const std::string& rootKey, const std::string& version) {
     UniqueRegKey key;
-    if (!addToRegistry(HKEY_LOCAL_MACHINE, rootKey, *key.put())) return;
+    if (!addToRegistry(HKEY_LOCAL_MACHINE, rootKey, key)) return;
     std::string mainPart, lastPart;
     parseVersion(version, mainPart, lastPart);
     // The first JVM registered under a root key stays the current one.
@@ -116,7 +117,7 @@ void InstallJvm::addJvmSubentries(RegistryKey versionKey, const std::string& hom
     if (!library.empty()) addValueToRegistry(versionKey, "RuntimeLib", library);
 }
 
-int InstallJvm::addToRegistry(RegistryKey parent, const std::string& path, RegistryKey& key) {
+int InstallJvm::addToRegistry(RegistryKey parent, const std::string& path, UniqueRegKey& key) {
     UniqueRegKey opened;
     bool ok = (keyExists(parent, path) && openForWriting(parent, path, opened)) ||
               createForWriting(parent, path, opened);
@@ -124,7 +125,7 @@ int InstallJvm::addToRegistry(RegistryKey parent, const std::string& path, Regis
         traceMessage(kTraceLog, "Unable to create registry key", path);
         return 0;
     }
-    key = opened.release();
+    key = std::move(opened);
     return 1;
 }
 

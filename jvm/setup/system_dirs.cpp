@@ -8,14 +8,6 @@
 #include "util/win_handles.h"
 #include "util/windows_directory.h"
 
-namespace {
-
-const char kWindowsCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-const char kNtCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
-const unsigned kProgramFilesLimit = 5000;
-
-}  // namespace
-
 int InstallJvm::isWinNT() {
     return isWinNTVersion(GetVersion());
 }
@@ -30,7 +22,7 @@ int InstallJvm::getProgramFilesDirectory(std::string& result) {
         RegOpenKeyExA(HKEY_LOCAL_MACHINE, kNtCurrentVersion, 0, KEY_QUERY_VALUE, key.put()) ==
             ERROR_SUCCESS) {
         // An opened key decides, even without the value: the fixed default is not tried then.
-        found = readRegistryValue(key.get(), "ProgramFilesDir", kProgramFilesLimit, answer) &&
+        found = readRegistryValue(key.get(), "ProgramFilesDir", kRegistryTextLimit, answer) &&
                 !answer.empty();
     } else if (fileExists("C:\\Program Files")) {
         answer = "C:\\Program Files";

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "launcher/shell_state.h"
+#include "util/run_state.h"
 #include "scratch.h"
 #include "util/file_utils.h"
 
