@@ -7,6 +7,7 @@
 #include "jvm/find/search_options.h"
 #include "util/run_state.h"
 #include "util/shell.h"
+#include "util/text.h"
 
 const char kDiskSpaceHint[] =
     "Are the destination or temporary directories out of disk space?\r\r    See errors.log for other "
@@ -142,11 +143,12 @@ void Install::reportFailure(RunOutcome outcome) {
 }
 
 // jvmDownloadUrl: the box of a run without a JVM also says where to get one and,
-// unless silent, offers to open that page.
+// unless silent, offers to open that page. Only a web address is opened: the
+// shell would run a program it was given just as readily.
 void Install::offerDownload(const std::string& page) {
     std::string text = errorText + "\r\rJava can be downloaded from:\r" + page;
     traceMessage(kTraceLog, "Java download page:", page);
-    if (silent) {
+    if (silent || !isWebAddress(page)) {
         showError(hDlgMain, text);
     } else if (askError(text, "Open this page in your browser now?")) {
         traceMessage(kTraceLog, openInBrowser(page) ? "browser started for" : "no browser could be started for",

@@ -123,16 +123,22 @@ void showStatusDialog(HWND mainWindow, HWND dialog, int showCommand) {
     SetDlgItemTextA(dialog, IDC_STATUS_TEXT, text.c_str());
 }
 
+// Whether a folder holds the control file, or the backup an interrupted
+// replacement on 95, 98 or Me leaves in its place, which the worker puts back.
+bool holdsControlFile(const std::string& folder) {
+    return fileExists(folder + kControlFile) || fileExists(folder + kControlBackup);
+}
+
 // A deployment tool may start the launcher by its full path from another
 // folder: when the control file is not in the current directory but lies
 // beside the program, the program's folder becomes the current directory.
 void useOwnFolder() {
-    if (fileExists(kControlFile)) return;
+    if (holdsControlFile("")) return;
     AnsiPath program = ownProgramPath();
     std::string::size_type slash = program.path.rfind('\\');
     if (program.kind == AnsiPath::Kind::unnamed || slash == std::string::npos) return;
     const std::string folder = program.path.substr(0, slash);
-    if (!fileExists(folder + "\\" + kControlFile)) return;
+    if (!holdsControlFile(folder + "\\")) return;
     const std::string caller = getCurrentDir();
     // "C:" alone would name the drive's current directory, not its root.
     const std::string target = folder.size() == 2 && folder[1] == ':' ? folder + "\\" : folder;

@@ -34,6 +34,13 @@ std::string afterLastSlash(const std::string& text) {
     return slash == std::string::npos ? text : text.substr(slash + 1);
 }
 
+bool isWebAddress(const std::string& address) {
+    for (const std::string scheme : {"http://", "https://"}) {
+        if (equalsIgnoringCase(address.substr(0, scheme.size()), scheme)) return true;
+    }
+    return false;
+}
+
 std::string trimLineEnd(const std::string& line) {
     std::string::size_type end = line.find_last_not_of(" \r\n");
     return end == std::string::npos ? std::string() : line.substr(0, end + 1);

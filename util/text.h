@@ -41,6 +41,9 @@ std::vector<std::string> splitWords(const std::string& text);
 // (or before the first) means the current directory; nothing follows a final ";".
 std::vector<std::string> splitSearchPath(const std::string& searchPath);
 
+// True for an address that begins with "http://" or "https://" (any letter case).
+bool isWebAddress(const std::string& address);
+
 // The line without the blanks, carriage returns and line feeds that end it; a
 // line holding nothing else becomes empty.
 std::string trimLineEnd(const std::string& line);

@@ -84,6 +84,10 @@ class DownloadPage(unittest.TestCase):
             run = bed.run('-s C:\\target')
             self.assertEqual([run.boxes, run.exit_code], [[], 1633])
             self.assertIn(b'Java download page: ' + PAGE.encode(), bed.log('jinstall.log'))
+            # Only a web address is offered: the shell would run a program just as readily.
+            bed.installation('jvmDownloadUrl=C:\\tools\\getjava.exe\njvmVersion=1.4.2\n')
+            run = bed.run('')
+            self.assertEqual([box[6:] for box in run.boxes], [[b'ok']])
             self.assertFalse(os.path.exists(record))
 
 
