@@ -56,6 +56,14 @@ std::string releaseVersion(const std::string& home) {
     return releaseJavaVersion(content);
 }
 
+// What a candidate is ranked by: the version its key names, else its home's
+// release file; the architecture of the program the test would run.
+RankedJvm rankOf(const JvmCandidate& candidate, const std::string& jvmCommandName) {
+    std::string version = candidate.keyVersion.empty() ? releaseVersion(candidate.home) : candidate.keyVersion;
+    std::string program = candidate.home.empty() ? std::string() : executableBelow(candidate.home, jvmCommandName);
+    return {version, program.empty() ? JvmArch::unknown : archOfProgram(program)};
+}
+
 // The first candidate of each home; those of other homes keep their order.
 std::vector<JvmCandidate> oneForEachHome(const std::vector<JvmCandidate>& candidates) {
     std::vector<JvmCandidate> kept;
@@ -164,6 +172,26 @@ bool JvmWin::readEntry(const std::string& productKey, const std::string& require
 int JvmWin::chooseNewest(const JvmBounds& bounds, const std::string& jvmName, std::string& jvmCommandName,
                          std::string& jvmPath) {
     const std::string entryName = jvmCommandName;
+    const std::vector<JvmCandidate> candidates = oneForEachHome(gatherCandidates(bounds, jvmName, entryName));
+    std::vector<RankedJvm> ranked;
+    for (const JvmCandidate& candidate : candidates) ranked.push_back(rankOf(candidate, entryName));
+    const std::vector<std::size_t> order = newestFirst(ranked);
+    traceMessage(kTraceLog, "jvm candidates, tested newest first:", std::to_string(candidates.size()));
+    for (std::size_t index : order) {
+        const std::string& version = ranked[index].version;
+        traceMessage(kTraceLog, "jvm candidate ranked by version " + (version.empty() ? "(unknown)" : version) +
+                                    ", " + archName(ranked[index].arch) + ":", candidates[index].source);
+    }
+    for (std::size_t index : order) {
+        jvmCommandName = entryName;
+        if (testCandidate(candidates[index], bounds, window_, tested_, jvmCommandName, jvmPath)) return 1;
+    }
+    jvmCommandName = entryName;
+    return 0;
+}
+
+std::vector<JvmCandidate> JvmWin::gatherCandidates(const JvmBounds& bounds, const std::string& jvmName,
+                                                   const std::string& jvmCommandName) {
     std::vector<JvmCandidate> gathered;
     const bool plugin = isPluginMode(jvmName) != 0;
     std::vector<const char*> productKeys = {kJreKey, kJdkKey, kPluginKey};
@@ -184,26 +212,7 @@ int JvmWin::chooseNewest(const JvmBounds& bounds, const std::string& jvmName, st
     if (jvmSearchOptions.modernSearch && !plugin) {
         ModernJvmSearch modern;
         modern.setHwnd(window_);
-        modern.gather(entryName, gathered);
+        modern.gather(jvmCommandName, gathered);
     }
-    const std::vector<JvmCandidate> candidates = oneForEachHome(gathered);
-    std::vector<RankedJvm> ranked;
-    for (const JvmCandidate& candidate : candidates) {
-        std::string version = candidate.keyVersion.empty() ? releaseVersion(candidate.home) : candidate.keyVersion;
-        std::string program = candidate.home.empty() ? std::string() : executableBelow(candidate.home, entryName);
-        ranked.push_back({version, program.empty() ? JvmArch::unknown : archOfProgram(program)});
-    }
-    const std::vector<std::size_t> order = newestFirst(ranked);
-    traceMessage(kTraceLog, "jvm candidates, tested newest first:", std::to_string(candidates.size()));
-    for (std::size_t index : order) {
-        traceMessage(kTraceLog, "jvm candidate ranked by version " +
-                                    (ranked[index].version.empty() ? std::string("(unknown)") : ranked[index].version) +
-                                    ", " + archName(ranked[index].arch) + ":", candidates[index].source);
-    }
-    for (std::size_t index : order) {
-        jvmCommandName = entryName;
-        if (testCandidate(candidates[index], bounds, window_, tested_, jvmCommandName, jvmPath)) return 1;
-    }
-    jvmCommandName = entryName;
-    return 0;
+    return gathered;
 }

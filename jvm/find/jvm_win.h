@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "diagnostics/trace.h"
 #include "jvm/find/jvm_candidate.h"
@@ -36,6 +37,10 @@ private:
     // of today's places, one for each home, tested newest first.
     int chooseNewest(const JvmBounds& bounds, const std::string& jvmName, std::string& jvmCommandName,
                      std::string& jvmPath);
+    // Every candidate of the keys above (only the plug-in's in plug-in mode)
+    // and of today's places, in the search order, none tested.
+    std::vector<JvmCandidate> gatherCandidates(const JvmBounds& bounds, const std::string& jvmName,
+                                               const std::string& jvmCommandName);
 
     Status progress_;  // reports a step before each product key
     WindowHandle window_ = nullptr;
