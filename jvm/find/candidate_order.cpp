@@ -1,6 +1,6 @@
 #include "jvm/find/candidate_order.h"
 
-#include <algorithm>
+#include <cstddef>
 
 #include "jvm/find/version_numbers.h"
 
@@ -16,11 +16,14 @@ bool ranksBefore(const RankedJvm& a, const RankedJvm& b) {
 
 }  // namespace
 
+// A stable insertion: a search names a handful of JVMs, and the library's
+// merge sort would cost more code than the whole ranking.
 std::vector<std::size_t> newestFirst(const std::vector<RankedJvm>& candidates) {
-    std::vector<std::size_t> order(candidates.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return ranksBefore(candidates[a], candidates[b]);
-    });
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        std::size_t at = order.size();
+        while (at > 0 && ranksBefore(candidates[i], candidates[order[at - 1]])) --at;
+        order.insert(order.begin() + static_cast<std::ptrdiff_t>(at), i);
+    }
     return order;
 }
