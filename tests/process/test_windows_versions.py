@@ -27,6 +27,7 @@ DIRECTORIES = ('Win9x', 'SysRoot', 'PathName', 'WinDir', 'SetupNT', 'Setup9x', '
 REPORT = 'exitCodeReport=yes\n'
 KEYSTORE = 'keystoreFilename=${user.home}/identitydb.obj\n'
 STORE = b'certificates\r\n'
+OWN_JAVA = b"the user's own java.exe"
 
 
 def plays(bed, version, values=MACHINE, search_path=None):
@@ -79,11 +80,14 @@ class EveryRelease(unittest.TestCase):
 
     def carried_jvm_road(self, version):
         """No JVM on the machine: the carried one goes into the family's Windows
-        directory, is registered, gets its launchers copied there and runs the wizard."""
+        directory, is registered, gets its launchers copied there (beside the user's
+        own java.exe, which stays) and runs the wizard."""
         nt = version in NT
         home = FAMILY[nt][0]
         with WineBed() as bed:
             plays(bed, version)
+            with open(bed.drive_c(home, 'java.exe'), 'wb') as f:
+                f.write(OWN_JAVA)
             bed.carry_jvm(REPORT + 'predefinedJvmInstallDir=[$WinDir]\\jre\n')
             run = bed.run('')
             self.assertEqual([run.texts, run.exit_code], [[], 0])
@@ -99,6 +103,9 @@ class EveryRelease(unittest.TestCase):
             for name in ('javaw.exe', 'java.exe', 'system/msvcrt.dll'):
                 self.assertTrue(os.path.exists(bed.drive_c(home, name)), name)
                 self.assertFalse(os.path.exists(bed.drive_c(FAMILY[not nt][0], name)), name)
+            # A launcher the Windows directory holds already is never replaced.
+            with open(bed.drive_c(home, 'java.exe'), 'rb') as f:
+                self.assertEqual(f.read(), OWN_JAVA)
 
 
 def nt_values(*missing, **more):

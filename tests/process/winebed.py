@@ -331,8 +331,15 @@ class WineBed:
         assert self.wine('regedit', '/S', self.windows_path(path)).returncode == 0
 
     def tool(self, *args, timeout=60):
-        out = self.wine(os.path.join(TOOLS_DIR, 'boxwatch.exe'), *args, timeout=timeout)
-        return out.stdout.decode('latin-1')
+        # A file, not a pipe: a helper that Wine starts meanwhile (a box's first showing
+        # can start one) would inherit a pipe and keep it open until it ends.
+        path = os.path.join(self.root, 'tool.out')
+        with open(path, 'wb') as out:
+            subprocess.run([WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe')] + list(args), env=self.env,
+                           cwd=self.install_dir, stdin=subprocess.DEVNULL, stdout=out,
+                           stderr=subprocess.DEVNULL, timeout=timeout)
+        with open(path, 'rb') as f:
+            return f.read().decode('latin-1')
 
     def stage(self, command_line='', program=LAUNCHER):
         """Puts the launcher and its command line into the installation directory."""
@@ -375,11 +382,7 @@ class WineBed:
             if os.path.exists(leftover):
                 os.remove(leftover)
         if watch:
-            self.watcher = subprocess.Popen(
-                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'watch',
-                 self.windows_path(self.record), self.windows_path(self.stop_file)],
-                env=self.env, cwd=self.root, **QUIET)
-            time.sleep(0.3)
+            self.watch()
         # A file, not a pipe: the clean-up program inherits the output and may outlive the launcher.
         self.exec_out = os.path.join(self.root, 'exec.out')
         with open(self.exec_out, 'wb') as out:
@@ -387,6 +390,14 @@ class WineBed:
                 [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', 'launcher.exe', '__cmdline.txt'],
                 env=dict(self.env, **self.launch_env), cwd=self.install_dir, stdin=subprocess.DEVNULL,
                 stdout=out, stderr=subprocess.DEVNULL)
+
+    def watch(self):
+        """Starts the box watcher, which records each box and presses its OK."""
+        self.watcher = subprocess.Popen(
+            [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'watch',
+             self.windows_path(self.record), self.windows_path(self.stop_file)],
+            env=self.env, cwd=self.root, **QUIET)
+        time.sleep(0.3)
 
     def finish(self, timeout=60):
         """Waits for the launcher to end and collects what it left."""
