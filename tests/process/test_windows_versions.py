@@ -41,7 +41,8 @@ def plays(bed, version, values=MACHINE, search_path=None):
 
 
 def home_traces(bed):
-    return [line for line in bed.log('jinstall.log') if b'windows directory' in line or b'home directory' in line]
+    return [line for line in bed.log('jinstall.log')
+            if b'windows directory' in line or b'home directory' in line]
 
 
 class EveryRelease(unittest.TestCase):
@@ -76,7 +77,8 @@ class EveryRelease(unittest.TestCase):
             self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
             self.assertEqual(read_record(bed.path('cleanup-run.txt'))[b'argv[1]'],
                              bed.windows_path(bed.install_dir).encode())
-            self.assertIn(b'exit code 0:', [line[:12] for line in bed.log(bed.drive_c('elsewhere', 'jinstall.log'))])
+            copied = bed.log(bed.drive_c('elsewhere', 'jinstall.log'))
+            self.assertIn(b'exit code 0:', [line[:12] for line in copied])
 
     def carried_jvm_road(self, version):
         """No JVM on the machine: the carried one goes into the family's Windows
@@ -108,11 +110,11 @@ class EveryRelease(unittest.TestCase):
                 self.assertEqual(f.read(), OWN_JAVA)
 
 
-def nt_values(*missing, **more):
+def nt_values(*missing):
     """Every NT source of the Windows directory, and the 9x one, each naming its own
     directory; those named in `missing` deleted."""
     values = {(NT_KEY, 'SystemRoot'): 'SysRoot', (NT_KEY, 'PathName'): 'PathName', (NT_KEY, 'WinDir'): 'WinDir',
-              (NT_SETUP, 'WinDir'): 'SetupNT', (NINE_X_SETUP, 'WinDir'): 'Setup9x', **more}
+              (NT_SETUP, 'WinDir'): 'SetupNT', (NINE_X_SETUP, 'WinDir'): 'Setup9x'}
     return {(key, name): '-' if name in missing or (key, name) in missing else reg_text('C:\\' + directory)
             for (key, name), directory in values.items()}
 
@@ -123,9 +125,10 @@ NO_REGISTRY = 'unable to get windows directory from registry'
 
 class FamilyBranches(unittest.TestCase):
     def check_homes(self, version, rows):
-        """Each row: its machine values, WINEPATH, whether C:\\winnt exists; where the home
-        directory puts the certificate store, where [$WinDir] puts the carried JVM (as
-        the wizard is told), and the home directory's trace lines."""
+        """Each row: its machine values, WINEPATH, whether C:\\winnt exists; the home
+        directory, which takes the certificate store and the JVM's launchers (None: the
+        installation directory stands in), where [$WinDir] puts the carried JVM (as the
+        wizard is told), and the home directory's trace lines."""
         for values, search_path, winnt, home, jvm, traces in rows:
             with self.subTest(home=home, jvm=jvm, path=search_path), WineBed() as bed:
                 plays(bed, version, values, search_path)
@@ -137,8 +140,9 @@ class FamilyBranches(unittest.TestCase):
                 self.assertEqual(bed.run('').texts, [])
                 self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'][0],
                                  b'nativeJvmHomeDir=' + jvm.encode())
-                self.assertTrue(os.path.exists(os.path.join(bed.drive_c(home) if home else bed.install_dir,
-                                                            'identitydb.obj')))
+                taken = bed.drive_c(home) if home else bed.install_dir
+                self.assertTrue(os.path.exists(os.path.join(taken, 'javaw.exe')))
+                self.assertTrue(home is None or os.path.exists(os.path.join(taken, 'identitydb.obj')))
                 self.assertEqual(home_traces(bed), [line.encode() for line in traces])
 
     def test_nt_takes_its_four_registry_values_in_order_then_a_winnt_path_entry_then_c_winnt_on_win2k(self):
@@ -155,7 +159,7 @@ class FamilyBranches(unittest.TestCase):
             (nt_values(*ALL_NT, (NINE_X_SETUP, 'WinDir')), 'C:\\MyWinNT', True, 'MyWinNT', 'c:/mywinnt/jre',
              [NO_REGISTRY]),
             (nt_values(*ALL_NT, (NINE_X_SETUP, 'WinDir')), None, True, 'winnt', 'c:/winnt/jre', [NO_REGISTRY]),
-            # Nothing at all: the home directory is the installation's, the JVM goes to Program Files.
+            # Nothing at all: the installation directory stands in, the JVM goes to Program Files.
             (nt_values(*ALL_NT, (NINE_X_SETUP, 'WinDir')), None, False, None,
              'C:/Program Files/JavaSoft/JRE1.3/1.3.1', [NO_REGISTRY, 'unable to get windows directory']),
         ])
@@ -181,14 +185,16 @@ class FamilyBranches(unittest.TestCase):
                     names.update({key: reg_text(value) for key, value in values.items()})
                     plays(bed, version, names)
                     shutil.rmtree(bed.drive_c('windows', 'profiles'), ignore_errors=True)
-                    bed.installation(KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+                    bed.installation(KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n',
+                                     trace=True)
                     bed.write('identitydb.obj', STORE)
                     self.assertEqual(bed.run('').texts, [])
                     self.assertTrue(bed.exists('wizard-run.txt'))
                     profiles = bed.drive_c('windows', 'profiles')
                     self.assertEqual(os.listdir(profiles) if os.path.exists(profiles) else [],
                                      [login] if login else [])
-                    self.assertEqual(b'unable to find login name in registry' in bed.log('jinstall.log'), not login)
+                    self.assertEqual(b'unable to find login name in registry' in bed.log('jinstall.log'),
+                                     not login)
                     os.remove(bed.path('jinstall.log'))
 
     def test_nt_logs_in_as_winlogons_user_name_else_its_default_user_name_on_winxp(self):
