@@ -50,11 +50,13 @@ class Registry(unittest.TestCase):
             self.assertEqual(trace.count(b'unable to find a compatible Jvm'), 3)
             self.assertEqual(run.texts, [NO_JRE_BOX])
 
+    # The plug-in's entry 1.3 names no micro version; without a required version the
+    # minimum's supplies it: 1.3.1, which the minimum 1.3.1 accepts.
     def test_plug_in_mode_searches_only_the_plug_in_key(self):
         with WineBed() as bed:
             jre = bed.add_jvm('jre', '1.3.1', product=JRE)
-            bed.add_jvm('plugin', '1.3.0', product='Java Plug-in', subkey='1.3')
-            bed.installation('jvmName=java plug-in\njvmMinVersion=1.2\n')
+            bed.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
+            bed.installation('jvmName=java plug-in\njvmMinVersion=1.3.1\n')
             bed.run('')
             trace = self.search_trace(bed)
             self.assertIn(b'no known minor version for SOFTWARE\\JavaSoft\\Java Plug-in', trace)

@@ -5,7 +5,7 @@ import shutil
 import time
 import unittest
 
-from winebed import SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed, read_record
+from winebed import NO_JRE_BOX, SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed, read_record
 
 SEMAPHORES = ('__kivinstall.sem', '__kivshow.sem')
 
@@ -69,6 +69,21 @@ class Windows(unittest.TestCase):
                 self.assertEqual(bed.read('__kivinstall.sem'), b'ok\r\n')
                 self.release(bed)
 
+    # A box waits for the user as long as it takes; the status dialog must not stand
+    # beside it all that time: its file goes before the box comes, and it lingers as
+    # after the wizard's start (posted messages hasten that), then goes.
+    def test_an_error_box_lets_the_status_dialog_go_while_it_waits_for_the_user(self):
+        with WineBed() as bed:
+            bed.installation('jvmVersion=1.4.2\n')  # no JVM and none carried
+            bed.start('', watch=False)
+            self.assertTrue(bed.wait_for(lambda: not bed.exists('__kivshow.sem')))
+            # (A box's first showing may make Wine start a helper; meanwhile no window is found.)
+            self.assertTrue(bed.wait_for(lambda: 'status-dialog=visible' in bed.tool('state'), timeout=10))
+            self.assertTrue(bed.wait_for(lambda: 'status-dialog=hidden' in bed.tool('post', '60'), timeout=25))
+            self.assertTrue(bed.running(), 'the box is still up')
+            bed.watch()
+            self.assertEqual(bed.finish().texts, [NO_JRE_BOX])
+
     def test_removing_the_install_semaphore_ends_every_wait_at_once(self):
         with WineBed() as bed:
             hold(bed)
@@ -115,6 +130,22 @@ class HandOver(unittest.TestCase):
                 self.assertEqual(record[b'cmdline'], b'__cleanup.exe "%s"' % directory.encode())
                 self.assertEqual([record[b'argc'], record[b'argv[1]']], [b'2', directory.encode()])
                 self.assertTrue(bed.exists('cleanup.exe'))
+
+    # The archive may name the clean-up program among the files removed after the
+    # wizard: the copy made before the installation began is what takes over.
+    def test_a_clean_up_program_the_manifest_removes_is_still_handed_over(self):
+        with WineBed() as bed:
+            bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment')
+            bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n')
+            shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
+            os.makedirs(bed.path('META-INF'))
+            bed.write('META-INF/MANIFEST.MF', 'Manifest-Version: 1.0\r\nName: cleanup.exe\r\n')
+            bed.write('startdir.txt', 'C:\\elsewhere\r\n')
+            self.assertEqual(bed.run('').boxes, [])
+            self.assertTrue(bed.exists('wizard-run.txt'))
+            self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
+            self.assertEqual(read_record(bed.path('cleanup-run.txt'))[b'argv[0]'], b'__cleanup.exe')
+            self.assertFalse(bed.exists('cleanup.exe'))
 
 
 if __name__ == '__main__':

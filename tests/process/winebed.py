@@ -336,8 +336,15 @@ class WineBed:
         assert self.wine('regedit', '/S', self.windows_path(path)).returncode == 0
 
     def tool(self, *args, timeout=60):
-        out = self.wine(os.path.join(TOOLS_DIR, 'boxwatch.exe'), *args, timeout=timeout)
-        return out.stdout.decode('latin-1')
+        # A file, not a pipe: a helper that Wine starts meanwhile (a box's first showing
+        # can start one) would inherit a pipe and keep it open until it ends.
+        path = os.path.join(self.root, 'tool.out')
+        with open(path, 'wb') as out:
+            subprocess.run([WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe')] + list(args), env=self.env,
+                           cwd=self.install_dir, stdin=subprocess.DEVNULL, stdout=out,
+                           stderr=subprocess.DEVNULL, timeout=timeout)
+        with open(path, 'rb') as f:
+            return f.read().decode('latin-1')
 
     def stage(self, command_line='', program=LAUNCHER):
         """Puts the launcher and its command line into the installation directory."""
@@ -381,11 +388,7 @@ class WineBed:
             if os.path.exists(leftover):
                 os.remove(leftover)
         if watch:
-            self.watcher = subprocess.Popen(
-                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'watch',
-                 self.windows_path(self.record), self.windows_path(self.stop_file)],
-                env=dict(self.env, BOXWATCH_ANSWER=self.answer), cwd=self.root, **QUIET)
-            time.sleep(0.3)
+            self.watch()
         # A file, not a pipe: the clean-up program inherits the output and may outlive the launcher.
         self.exec_out = os.path.join(self.root, 'exec.out')
         with open(self.exec_out, 'wb') as out:
@@ -396,6 +399,15 @@ class WineBed:
                 [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', launcher, command_file],
                 env=dict(self.env, **self.launch_env), cwd=from_dir or self.install_dir,
                 stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.DEVNULL)
+
+    def watch(self):
+        """Starts the box watcher, which records each box and presses its OK (or answers a
+        box that asks Yes or No as `answer` says)."""
+        self.watcher = subprocess.Popen(
+            [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'watch',
+             self.windows_path(self.record), self.windows_path(self.stop_file)],
+            env=dict(self.env, BOXWATCH_ANSWER=self.answer), cwd=self.root, **QUIET)
+        time.sleep(0.3)
 
     def finish(self, timeout=60):
         """Waits for the launcher to end and collects what it left."""

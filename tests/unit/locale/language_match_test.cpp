@@ -13,7 +13,7 @@ TEST(LanguageMatchTest, FindsTheFirstMatchingGroup) {
         // Groups are tried in order: "canadian" alone would be English.
         {"french-canadian", "french"}, {"swiss german", "german"}, {"italian-swiss", "italian"},
         // Synonyms count only at the start, names anywhere.
-        {"Campus", nullptr}, {"uk", "english"},
+        {"Campus", nullptr}, {"uk", "english"}, {"Canadian French", "french"},
         // Accented spellings, and the EF BF BD stand-ins kept for old texts.
         {"ingl\xe9s", "english"}, {"Portugu\xef\xbf\xbdses", "portuguese"},
     };

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "scratch.h"
 #include "security/security_text.h"
@@ -72,6 +73,23 @@ TEST_F(SecurityTest, ReplacingKeepsEveryEarlierFile) {
     SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(readFile(locked), "locked");
     EXPECT_FALSE(fileExists(userHome_ + "\\java.001"));
+}
+
+// A file the installation lacks is not installed, so replacing it must not move
+// the user's own aside: it stays, with no backup and no notice.
+TEST_F(SecurityTest, ReplacingWithAFileTheInstallationLacksKeepsTheUsersFile) {
+    const std::string policy = "${user.home}.java.policy", store = "${user.home}identitydb.obj";
+    writeFile(userHome_ + "\\.java.policy", "my policy");
+    writeFile(userHome_ + "\\identitydb.obj", "my store");
+    EXPECT_EQ(install("", policy, store, 1), 1);
+    EXPECT_EQ(readFile(userHome_ + "\\.java.policy") + readFile(userHome_ + "\\identitydb.obj"),
+              "my policymy store");
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(userHome_)) {
+        files.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(files.size(), 2u);
+    EXPECT_FALSE(fileExists("changes.txt"));
 }
 
 // The certificate store goes where java.security names the identity database,

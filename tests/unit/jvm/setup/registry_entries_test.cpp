@@ -30,6 +30,7 @@ TEST_F(RegistrationTest, RuntimeLibNeedsJavaNameVersionAndLibrary) {
     const Row rows[] = {
         {"jre.exe", "1.3", {"hotspot"}, nullptr},
         {"java.exe", "1.10", {"hotspot"}, nullptr},
+        {"java.exe", "1.2", {"classic"}, "classic"},  // 1.2 itself is not less than 1.2
         {"java.exe", "1.3", {}, nullptr},
         {"javaw.exe", "1.3.1", {"classic", "hotspot"}, "classic"},
         {"java.exe", "1.4", {"hotspot", "client"}, "hotspot"},

@@ -1,0 +1,241 @@
+"""The roads on every Windows release: Wine answers the launcher, and only it, as
+Windows 95 to 10, so that what the launcher does by family (the home directory, the
+login name, the Windows directory that takes a carried JVM) is what a machine of
+that family gets. Each release has its own tests, named for it."""
+import os
+import shutil
+import unittest
+
+from winebed import TOOLS_DIR, WineBed, read_record, reg_text
+
+NINE_X = ('win95', 'win98', 'winme')
+NT = ('nt40', 'win2k', 'winxp', 'win7', 'win10')
+JRE = 'Java Runtime Environment'
+JRE_KEY = r'HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
+NT_KEY = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows NT\CurrentVersion'
+NT_SETUP = NT_KEY + r'\SETUP'
+NINE_X_SETUP = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\SETUP'
+WINLOGON = NT_KEY + r'\Winlogon'
+NETWORK_LOGON = r'HKEY_LOCAL_MACHINE\Network\Logon'
+# A machine on which each family finds its own Windows directory and login name:
+# NT its SystemRoot, C:\windows as the prefix has it, 9x its Setup value.
+MACHINE = {(NINE_X_SETUP, 'WinDir'): reg_text('C:\\Win9x'), (WINLOGON, 'DefaultUserName'): reg_text('anna'),
+           (NETWORK_LOGON, 'username'): reg_text('bert')}
+FAMILY = {True: ('windows', 'anna'), False: ('Win9x', 'bert')}  # NT: Windows directory, login name
+# Windows directories a test names; each with its "system" folder, as Windows has it.
+DIRECTORIES = ('Win9x', 'SysRoot', 'PathName', 'WinDir', 'SetupNT', 'Setup9x', 'MyWinNT', 'MyWindows')
+REPORT = 'exitCodeReport=yes\n'
+KEYSTORE = 'keystoreFilename=${user.home}/identitydb.obj\n'
+STORE = b'certificates\r\n'
+OWN_JAVA = b"the user's own java.exe"
+
+
+def plays(bed, version, values=MACHINE, search_path=None):
+    """Makes Wine answer the launcher as this release (the test doubles keep Wine's
+    own), with these machine values and WINEPATH in front of the search path."""
+    bed.reg_add(r'HKCU\Software\Wine\AppDefaults\launcher.exe', 'Version', version)
+    bed.set_registry(values)
+    for directory in DIRECTORIES:
+        os.makedirs(bed.drive_c(directory, 'system'), exist_ok=True)
+    bed.launch_env = {'WINEPATH': search_path} if search_path else {}
+
+
+def home_traces(bed):
+    return [line for line in bed.log('jinstall.log')
+            if b'windows directory' in line or b'home directory' in line]
+
+
+class EveryRelease(unittest.TestCase):
+    def main_road(self, version):
+        """A found JVM runs the wizard; the certificate store goes to the family's Windows
+        directory and its login's profile; the clean-up program takes over."""
+        nt = version in NT
+        home, login = FAMILY[nt]
+        with WineBed() as bed:
+            plays(bed, version)
+            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
+            shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
+            os.makedirs(bed.drive_c('elsewhere'))
+            bed.write('startdir.txt', 'C:\\elsewhere\r\n')
+            bed.installation(REPORT + KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n'
+                             'loaderJavaCommand=Wizard\n', trace=True)
+            bed.write('identitydb.obj', STORE)
+            run = bed.run('')
+            self.assertEqual([run.texts, len(run.status), run.exit_code], [[], 1, 0])
+            record = read_record(bed.path('wizard-run.txt'))
+            self.assertEqual(record[b'cmdline'], b'javaw.exe  .;install.jar Wizard')
+            self.assertEqual(record[b'native.properties'][:2],
+                             [b'nativeJvmHomeDir=C:/jre', b'nativeJvmInstalled=false'])
+            for place in ((home, 'identitydb.obj'), (home, 'profiles', login, 'identitydb.obj')):
+                with open(bed.drive_c(*place), 'rb') as f:
+                    self.assertEqual(f.read(), STORE)
+            other_home, other_login = FAMILY[not nt]
+            self.assertFalse(os.path.exists(bed.drive_c(other_home, 'identitydb.obj')))
+            self.assertFalse(os.path.exists(bed.drive_c(home, 'profiles', other_login)))
+            # NT names the registry value it took; the 9x value goes unnamed.
+            self.assertEqual(home_traces(bed), [b'got home directory from SystemRoot'] if nt else [])
+            self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
+            self.assertEqual(read_record(bed.path('cleanup-run.txt'))[b'argv[1]'],
+                             bed.windows_path(bed.install_dir).encode())
+            copied = bed.log(bed.drive_c('elsewhere', 'jinstall.log'))
+            self.assertIn(b'exit code 0:', [line[:12] for line in copied])
+
+    def carried_jvm_road(self, version):
+        """No JVM on the machine: the carried one goes into the family's Windows
+        directory, is registered, gets its launchers copied there (beside the user's
+        own java.exe, which stays) and runs the wizard."""
+        nt = version in NT
+        home = FAMILY[nt][0]
+        with WineBed() as bed:
+            plays(bed, version)
+            with open(bed.drive_c(home, 'java.exe'), 'wb') as f:
+                f.write(OWN_JAVA)
+            bed.carry_jvm(REPORT + 'predefinedJvmInstallDir=[$WinDir]\\jre\n')
+            run = bed.run('')
+            self.assertEqual([run.texts, run.exit_code], [[], 0])
+            self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'], [
+                b'nativeJvmHomeDir=C:/%s/jre' % home.encode(), b'nativeJvmInstalled=true',
+                b'nativeJvmInstalledInTemp=false', b'configureWinRegistry=true'])
+            jvm = 'c:\\%s\\jre' % home.lower()
+            self.assertEqual(bed.reg_query(JRE_KEY)['currentversion'], ('REG_SZ', '1.3'))
+            for key in ('1.3', '1.3.1'):
+                self.assertEqual(bed.reg_query(JRE_KEY + '\\' + key), {
+                    'javahome': ('REG_SZ', jvm), 'microversion': ('REG_SZ', '1'),
+                    'runtimelib': ('REG_SZ', jvm + r'\bin\hotspot\jvm.dll')})
+            for name in ('javaw.exe', 'java.exe', 'system/msvcrt.dll'):
+                self.assertTrue(os.path.exists(bed.drive_c(home, name)), name)
+                self.assertFalse(os.path.exists(bed.drive_c(FAMILY[not nt][0], name)), name)
+            # A launcher the Windows directory holds already is never replaced.
+            with open(bed.drive_c(home, 'java.exe'), 'rb') as f:
+                self.assertEqual(f.read(), OWN_JAVA)
+
+
+def nt_values(*missing):
+    """Every NT source of the Windows directory, and the 9x one, each naming its own
+    directory; those named in `missing` deleted."""
+    values = {(NT_KEY, 'SystemRoot'): 'SysRoot', (NT_KEY, 'PathName'): 'PathName', (NT_KEY, 'WinDir'): 'WinDir',
+              (NT_SETUP, 'WinDir'): 'SetupNT', (NINE_X_SETUP, 'WinDir'): 'Setup9x'}
+    return {(key, name): '-' if name in missing or (key, name) in missing else reg_text('C:\\' + directory)
+            for (key, name), directory in values.items()}
+
+
+ALL_NT = ('SystemRoot', 'PathName', (NT_KEY, 'WinDir'), (NT_SETUP, 'WinDir'))
+NO_REGISTRY = 'unable to get windows directory from registry'
+
+
+class FamilyBranches(unittest.TestCase):
+    def check_homes(self, version, rows):
+        """Each row: its machine values, WINEPATH, whether C:\\winnt exists; the home
+        directory, which takes the certificate store and the JVM's launchers (None: the
+        installation directory stands in), where [$WinDir] puts the carried JVM (as the
+        wizard is told), and the home directory's trace lines."""
+        for values, search_path, winnt, home, jvm, traces in rows:
+            with self.subTest(home=home, jvm=jvm, path=search_path), WineBed() as bed:
+                plays(bed, version, values, search_path)
+                if winnt:
+                    os.makedirs(bed.drive_c('winnt', 'system'))
+                bed.carry_jvm(KEYSTORE + 'predefinedJvmInstallDir=[$WinDir]\\jre\n')
+                bed.write('identitydb.obj', STORE)
+                bed.write('jinstall.log', b'')
+                self.assertEqual(bed.run('').texts, [])
+                self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'][0],
+                                 b'nativeJvmHomeDir=' + jvm.encode())
+                taken = bed.drive_c(home) if home else bed.install_dir
+                self.assertTrue(os.path.exists(os.path.join(taken, 'javaw.exe')))
+                self.assertTrue(home is None or os.path.exists(os.path.join(taken, 'identitydb.obj')))
+                self.assertEqual(home_traces(bed), [line.encode() for line in traces])
+
+    def test_nt_takes_its_four_registry_values_in_order_then_a_winnt_path_entry_then_c_winnt_on_win2k(self):
+        # The search for the JVM's place also asks the 9x value; the home directory does not.
+        self.check_homes('win2k', [
+            (nt_values(), None, True, 'SysRoot', 'C:/SysRoot/jre', ['got home directory from SystemRoot']),
+            (nt_values('SystemRoot'), None, True, 'PathName', 'C:/PathName/jre',
+             ['got home directory from PathName']),
+            (nt_values('SystemRoot', 'PathName'), None, True, 'WinDir', 'C:/WinDir/jre',
+             ['got home directory from WinDir']),
+            (nt_values('SystemRoot', 'PathName', (NT_KEY, 'WinDir')), None, True, 'SetupNT', 'C:/SetupNT/jre',
+             ['got home directory from Setup WinDir']),
+            (nt_values(*ALL_NT), 'C:\\MyWinNT', True, 'MyWinNT', 'C:/Setup9x/jre', [NO_REGISTRY]),
+            (nt_values(*ALL_NT, (NINE_X_SETUP, 'WinDir')), 'C:\\MyWinNT', True, 'MyWinNT', 'c:/mywinnt/jre',
+             [NO_REGISTRY]),
+            (nt_values(*ALL_NT, (NINE_X_SETUP, 'WinDir')), None, True, 'winnt', 'c:/winnt/jre', [NO_REGISTRY]),
+            # Nothing at all: the installation directory stands in, the JVM goes to Program Files.
+            (nt_values(*ALL_NT, (NINE_X_SETUP, 'WinDir')), None, False, None,
+             'C:/Program Files/JavaSoft/JRE1.3/1.3.1', [NO_REGISTRY, 'unable to get windows directory']),
+        ])
+
+    def test_9x_takes_its_setup_value_then_a_windows_path_entry_and_never_the_nt_values_on_win98(self):
+        self.check_homes('win98', [
+            (nt_values(), None, True, 'Setup9x', 'C:/Setup9x/jre', []),
+            (nt_values((NINE_X_SETUP, 'WinDir')), 'C:\\MyWindows', True, 'MyWindows', 'c:/mywindows/jre',
+             [NO_REGISTRY]),
+            # Wine's search path holds C:\\windows.
+            (nt_values((NINE_X_SETUP, 'WinDir')), None, True, 'windows', 'c:/windows/jre', [NO_REGISTRY]),
+        ])
+
+    def check_login_names(self, version, rows):
+        """Each row: the login values (those not given are deleted), and the profile that
+        gets the certificate store beside the Windows directory's copy, or None."""
+        with WineBed() as bed:
+            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
+            for values, login in rows:
+                with self.subTest(login=login, values=values):
+                    names = {(WINLOGON, 'UserName'): '-', (WINLOGON, 'DefaultUserName'): '-',
+                             (NETWORK_LOGON, 'username'): '-'}
+                    names.update({key: reg_text(value) for key, value in values.items()})
+                    plays(bed, version, names)
+                    shutil.rmtree(bed.drive_c('windows', 'profiles'), ignore_errors=True)
+                    bed.installation(KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n',
+                                     trace=True)
+                    bed.write('identitydb.obj', STORE)
+                    self.assertEqual(bed.run('').texts, [])
+                    self.assertTrue(bed.exists('wizard-run.txt'))
+                    profiles = bed.drive_c('windows', 'profiles')
+                    self.assertEqual(os.listdir(profiles) if os.path.exists(profiles) else [],
+                                     [login] if login else [])
+                    self.assertEqual(b'unable to find login name in registry' in bed.log('jinstall.log'),
+                                     not login)
+                    os.remove(bed.path('jinstall.log'))
+
+    def test_nt_logs_in_as_winlogons_user_name_else_its_default_user_name_on_winxp(self):
+        both = {(WINLOGON, 'DefaultUserName'): 'anna', (NETWORK_LOGON, 'username'): 'bert'}
+        self.check_login_names('winxp', [
+            ({(WINLOGON, 'UserName'): 'nora', **both}, 'nora'),
+            ({(WINLOGON, 'UserName'): '', **both}, 'anna'),
+            ({(NETWORK_LOGON, 'username'): 'bert'}, None),
+        ])
+
+    def test_9x_logs_in_as_the_network_logons_user_name_on_winme(self):
+        self.check_login_names('winme', [
+            ({(WINLOGON, 'UserName'): 'nora', (NETWORK_LOGON, 'username'): 'bert'}, 'bert'),
+            ({(WINLOGON, 'UserName'): 'nora', (WINLOGON, 'DefaultUserName'): 'anna'}, None),
+        ])
+
+    # A system that answers with a major version of 3 and the 9x bit (Win32s) is traced
+    # as a bad version, once per question, and then served as 9x.
+    def test_a_version_3_answer_is_traced_and_taken_for_9x_on_win31(self):
+        with WineBed() as bed:
+            plays(bed, 'win31')
+            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
+            bed.installation(KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+            bed.write('identitydb.obj', STORE)
+            self.assertEqual(bed.run('').texts, [])
+            self.assertEqual(bed.log('jinstall.log').count(b'Bad version of windows'), 2)
+            self.assertTrue(os.path.exists(bed.drive_c('Win9x', 'profiles', 'bert', 'identitydb.obj')))
+
+
+def _one_test_per_release(cls):
+    for version in NINE_X + NT:
+        for road in ('main_road', 'carried_jvm_road'):
+            def test(self, road=road, version=version):
+                getattr(self, road)(version)
+            test.__doc__ = getattr(cls, road).__doc__
+            setattr(cls, 'test_%s_on_%s' % (road, version), test)
+    return cls
+
+
+_one_test_per_release(EveryRelease)
+
+
+if __name__ == '__main__':
+    unittest.main()
