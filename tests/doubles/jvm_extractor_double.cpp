@@ -30,16 +30,13 @@ struct Config {
 Config readConfig(const std::string& path) {
     Config config;
     forEachConfigLine(path, [&](const std::string& key, const std::string& value, const std::string& line) {
-        if (key == "home")
-            config.home = value;
-        else if (key == "version")
-            config.version = value;
-        else if (key == "register")
-            config.registerKey = value;
-        else if (key == "micro")
-            config.micro = value;
-        else
-            config.jvmLines += line + "\n";
+        std::string* known = key == "home"       ? &config.home
+                             : key == "version"  ? &config.version
+                             : key == "register" ? &config.registerKey
+                             : key == "micro"    ? &config.micro
+                                                 : nullptr;
+        if (known) *known = value;
+        else config.jvmLines += line + "\n";
     });
     return config;
 }

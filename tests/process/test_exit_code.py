@@ -2,10 +2,9 @@
 for each way a run ends, through the real launcher and the doubles, started as a
 deployment tool does, with -s; then the boxes, which such a run never shows."""
 import os
-import shutil
 import unittest
 
-from winebed import NO_JRE_BOX, SUFFIX, TOOLS_DIR, WineBed
+from winebed import NO_JRE_BOX, WineBed
 
 REPORT = 'exitCodeReport=Yes\n'
 LEGACY = 1  # without the key: the timer's identifier, the last message the waits took
@@ -16,13 +15,6 @@ def wizard(config='', control=REPORT):
         bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment', config='version=1.3.1\n' + config)
         bed.installation(control + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
     return setup
-
-
-def hand_over(bed):
-    shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
-    os.makedirs(bed.drive_c('elsewhere'))
-    bed.write('startdir.txt', 'C:\\elsewhere\r\n')
-    wizard()(bed)
 
 
 def copy_cannot_be_made(bed):
@@ -57,16 +49,10 @@ class ExitCode(unittest.TestCase):
                 codes = [l.split()[2].rstrip(b':') for l in bed.log('jinstall.log')
                          if l.startswith(b'exit code ')]
                 self.assertEqual(codes, [] if code == LEGACY else [b'%d' % code])
-                if setup is hand_over:
-                    # The log is copied to the start directory with its code; the clean-up program
-                    # runs after the launcher, which has ended with its own code.
-                    self.assertEqual([l[:12] for l in bed.log(bed.drive_c('elsewhere', 'jinstall.log'))
-                                      if l.startswith(b'exit code ')], [b'exit code 0:'])
-                    self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
 
     def test_the_wizard_decides_once_it_has_proved_its_start(self):
         self.check([
-            ('ended with 0, clean-up handed over', hand_over, 0),
+            ('ended with 0', wizard(), 0),
             ('its own code', wizard('exitCode=1602\n'), 1602),
             ('no proof of start, no carried JVM for a second attempt', wizard('wizard=no\n'), 1067),
             ('without the key', wizard('exitCode=1602\n', control=''), LEGACY),

@@ -4,7 +4,7 @@ through the browser."""
 import os
 import unittest
 
-from winebed import SUFFIX, WineBed, read_record
+from winebed import SUFFIX, WineBed, jvm_runs, read_record
 
 JRE = 'Java Runtime Environment'
 NOT_STARTED_BOX = (b'Unable to start the install wizard.\r\rIs there a "java" command in the path that '
@@ -22,11 +22,7 @@ WIZARD = (b'javaw.exe -Xmx64m -Dinstall.mode=unattended '
 
 def wizard_runs(bin_dir):
     """How often the JVM double in bin_dir ran as the wizard, not as the version test."""
-    try:
-        with open(os.path.join(bin_dir, 'jvm-runs.txt'), 'rb') as f:
-            return len([line for line in f if b' TestJvm ' not in line])
-    except FileNotFoundError:
-        return 0
+    return len([line for line in jvm_runs(bin_dir) if b' TestJvm ' not in line])
 
 
 class Wizard(unittest.TestCase):

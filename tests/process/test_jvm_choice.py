@@ -5,26 +5,12 @@ import os
 import shutil
 import unittest
 
-from winebed import ARCH, NATIVE, NO_JRE_BOX, TOOLS_DIR, WineBed, read_record
+from winebed import ARCH, NATIVE, NO_JRE_BOX, TOOLS_DIR, WineBed, jvm_runs as runs
 
 MODERN = 'jvmSearchModern=true\njvmVersionCompare=numeric\njvmCommandName=javaw.exe\n'
 ZULU = r'HKLM\SOFTWARE\Azul Systems\Zulu\zulu-'
 VIEW = ' (64-bit view)' if ARCH == 'win64' else ''  # `reg add` writes the native view
 ENVIRONMENT = r'HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
-
-
-def candidates(bed):
-    """The trace's candidate lines, without their "jvm candidate: " start."""
-    return [line[15:] for line in bed.log('jinstall.log') if line.startswith(b'jvm candidate: ')]
-
-
-def runs(bin_dir):
-    """The command lines the JVM double in bin_dir was started with."""
-    try:
-        with open(os.path.join(bin_dir, 'jvm-runs.txt'), 'rb') as f:
-            return [line.split(b'|')[0] for line in f.read().splitlines()]
-    except FileNotFoundError:
-        return []
 
 
 def zulu(bed, home, key, reported, **more):
@@ -55,7 +41,7 @@ class Places(unittest.TestCase):
                              'jvmSearchKeys=SOFTWARE\\Example Vendor\\JDK; HKLM\\SOFTWARE\\Other Vendor\\JRE\\\n',
                              trace=True)
             self.assertEqual(bed.run('').boxes, [])
-            self.assertEqual(candidates(bed), [
+            self.assertEqual(bed.candidates(), [
                 b'HKLM\\%s%s, home C:\\j%d, version %s: rejected, version outside the bounds' % (
                     key.encode(), VIEW.encode(), number, reported.encode())
                 for number, (key, _, reported) in enumerate(places[:-1])] + [
@@ -81,7 +67,7 @@ class Places(unittest.TestCase):
             trace = bed.log('jinstall.log')
             self.assertIn(b'PATH entry not used, the Windows directory: C:\\windows', trace)
             self.assertIn(b'PATH entry not used, not a JVM\'s bin folder: C:\\nobin', trace)
-            self.assertEqual(candidates(bed), [b'PATH C:\\pathjdk\\bin, home C:\\pathjdk, version 17: accepted'])
+            self.assertEqual(bed.candidates(), [b'PATH C:\\pathjdk\\bin, home C:\\pathjdk, version 17: accepted'])
             self.assertEqual(runs(user), [])
 
 
@@ -95,7 +81,7 @@ class Architecture(unittest.TestCase):
                          NATIVE: zulu(bed, 'native', '19', '19')}
                 bed.installation(MODERN + 'jvmMinVersion=11\njvmArch=%s\n' % allowed, trace=True)
                 run = bed.run('')
-                lines = candidates(bed)
+                lines = bed.candidates()
                 for arch, bin_dir in homes.items():
                     if arch != allowed:
                         self.assertIn(b', architecture %s: rejected, architecture not listed in jvmArch, not run'
@@ -165,7 +151,7 @@ class TestWithOptions(unittest.TestCase):
                     self.assertEqual(run.boxes, [])
                     self.assertTrue(runs(small)[0].startswith(b'javaw.exe -Xmx2g -Dx=1 -cp . TestJvm '))
                     self.assertEqual(runs(big)[1], b'javaw.exe -Xmx2g -Dx=1  .;install.jar ')
-                    self.assertEqual(candidates(bed)[0][-40:], b'no version: rejected, no version written')
+                    self.assertEqual(bed.candidates()[0][-40:], b'no version: rejected, no version written')
                 else:
                     # Accepted by a test without them, the JVM then fails to start the wizard.
                     self.assertEqual(len(run.boxes), 1)
@@ -189,7 +175,7 @@ class VendorVersions(unittest.TestCase):
                 run = bed.run('')
                 self.assertEqual(run.texts, [] if modern else [NO_JRE_BOX])
                 if modern:
-                    self.assertEqual(candidates(bed), [b'HKLM\\SOFTWARE\\JavaSoft\\Java Runtime Environment\\8.0.392.8, '
+                    self.assertEqual(bed.candidates(), [b'HKLM\\SOFTWARE\\JavaSoft\\Java Runtime Environment\\8.0.392.8, '
                                                        b'home C:\\temurin8, version 1.8.0_392: accepted'])
 
 

@@ -5,21 +5,12 @@ import os
 import time
 import unittest
 
-from winebed import ARCH, NO_JRE_BOX, WineBed, read_record, reg_binary, reg_dword, reg_text
+from winebed import ARCH, NO_JRE_BOX, WineBed, jvm_runs, read_record, reg_binary, reg_dword, reg_text
 
 JRE = 'Java Runtime Environment'
 JDK = 'Java Development Kit'
 JAVASOFT = r'HKEY_LOCAL_MACHINE\SOFTWARE\JavaSoft'
 ZULU = r'HKLM\SOFTWARE\Azul Systems\Zulu\zulu-'
-
-
-def candidates(bed):
-    """The trace's candidate lines, without their "jvm candidate: " start."""
-    return [line[15:] for line in bed.log('jinstall.log') if line.startswith(b'jvm candidate: ')]
-
-
-def ran(bin_dir):
-    return os.path.exists(os.path.join(bin_dir, 'jvm-runs.txt'))
 
 
 class Registry(unittest.TestCase):
@@ -36,7 +27,7 @@ class Registry(unittest.TestCase):
             trace = b'\n'.join(self.search_trace(bed))
             self.assertIn(b'JRE registry entry had correct jvm info: true', trace)
             self.assertNotIn(b'Java Development Kit', trace)
-            self.assertFalse(ran(jdk))
+            self.assertFalse(jvm_runs(jdk))
 
     def test_registry_version_text_and_reported_version_must_both_fit(self):
         with WineBed() as bed:
@@ -61,7 +52,7 @@ class Registry(unittest.TestCase):
             trace = self.search_trace(bed)
             self.assertIn(b'no known minor version for SOFTWARE\\JavaSoft\\Java Plug-in', trace)
             self.assertIn(b'Java Plugin registry entry had correct jvm info: true', trace)
-            self.assertFalse([line for line in trace if b'JRE' in line or b'Runtime' in line] or ran(jre))
+            self.assertFalse([line for line in trace if b'JRE' in line or b'Runtime' in line] or jvm_runs(jre))
 
     def test_java_homes_of_10_kb_or_binary_junk_are_refused_and_the_next_entry_is_taken(self):
         jre, jdk = JAVASOFT + '\\%s\\1.1.8' % JRE, JAVASOFT + '\\%s\\1.1.8' % JDK
@@ -127,7 +118,7 @@ class TodaysJvms(unittest.TestCase):
             trace = bed.log('jinstall.log')
             self.assertEqual(trace.count(b'unable to find a compatible Jvm'), 3)
             self.assertFalse([l for l in trace if b'JavaSoft\\JDK' in l or b'candidate' in l or b'view' in l])
-            self.assertFalse(ran(jdk))
+            self.assertFalse(jvm_runs(jdk))
 
     # The version test runs without the Java option variables; the wizard keeps them.
     def test_keys_in_order_in_each_view_each_program_tested_once_and_java_options_kept_for_the_wizard(self):
@@ -147,16 +138,15 @@ class TodaysJvms(unittest.TestCase):
             searched = b'64-bit and 32-bit' if both else b'the only one'
             self.assertIn(b'registry views searched: ' + searched, trace)
             views = (b' (64-bit view)', b' (32-bit view)') if both else (b'', b'')
-            self.assertEqual(candidates(bed), [
+            self.assertEqual(bed.candidates(), [
                 b'HKLM\\SOFTWARE\\JavaSoft\\JDK\\9' + views[0] + b', home C:\\jdk9, version 9.0.4: rejected, '
                 b'version outside the bounds',
                 b'HKLM\\SOFTWARE\\JavaSoft\\JDK\\9.0.4' + views[0] + b', home C:\\jdk9, version 9.0.4 '
                 b'(tested before): rejected, version outside the bounds',
                 b'HKLM\\SOFTWARE\\Eclipse Adoptium\\JDK\\17.0.2.8\\hotspot\\MSI' + views[1] +
                 b', home C:\\temurin, version 17.0.2+8: accepted'])
-            with open(os.path.join(old, 'jvm-runs.txt'), 'rb') as f:
-                self.assertEqual(len(f.read().splitlines()), 1)
-            self.assertFalse(ran(zulu))
+            self.assertEqual(len(jvm_runs(old)), 1)
+            self.assertFalse(jvm_runs(zulu))
             with open(os.path.join(accepted, 'jvm-options.txt'), 'rb') as f:
                 self.assertEqual(f.read().splitlines(),
                                  [b'test|(none)', b'wizard|JAVA_TOOL_OPTIONS=-Da=1;_JAVA_OPTIONS=-Xmx9m'])
@@ -171,8 +161,8 @@ class TodaysJvms(unittest.TestCase):
             self.assertEqual(bed.run('').texts, [NO_JRE_BOX])
             self.assertIn(b'HKEY_CURRENT_USER, JAVA_HOME, JDK_HOME and JRE_HOME not searched: the launcher runs '
                           b'elevated, and any program of the user can write them', bed.log('jinstall.log'))
-            self.assertEqual(candidates(bed), [])
-            self.assertFalse(ran(user) or ran(bed.drive_c('envjdk', 'bin')))
+            self.assertEqual(bed.candidates(), [])
+            self.assertFalse(jvm_runs(user) or jvm_runs(bed.drive_c('envjdk', 'bin')))
 
     def test_a_hanging_version_test_is_ended_and_the_next_jvm_tried(self):
         with WineBed() as bed:
@@ -185,7 +175,7 @@ class TodaysJvms(unittest.TestCase):
             self.assertLess(time.monotonic() - started, 25)  # the hanging test was not waited for
             self.assertIn(b'Jvm version test ended after 2 seconds: C:\\hang\\bin\\javaw.exe',
                           bed.log('errors.log'))
-            self.assertEqual(candidates(bed), [
+            self.assertEqual(bed.candidates(), [
                 b'HKLM\\SOFTWARE\\JavaSoft\\Java Runtime Environment\\1.3.1, home C:\\hang, no version: '
                 b'rejected, timed out',
                 b'HKLM\\SOFTWARE\\JavaSoft\\Java Development Kit\\1.3.1, home C:\\jdk, version 1.3.1: '

@@ -15,7 +15,6 @@ ON_WINDOWS = 'predefinedJvmInstallDir=[$WinDir]\\jre\n'
 IN_PROGRAM_FILES = r'c:\program files\javasoft\jre1.3\1.3.1'
 STANDARD_DIRS = {(WIN, 'ProgramFilesDir'): reg_text('C:\\Program Files'),
                  (NT, 'SystemRoot'): reg_text('C:\\windows')}
-POLICY = b'grant { permission java.security.AllPermission; };\r\n'
 
 
 
@@ -24,33 +23,6 @@ def reg_value(bed, key, name):
 
 
 class CarriedJvm(unittest.TestCase):
-    # The security files go into the new JRE and the user's home: the Windows
-    # directory, and the profile of the registered login name.
-    def test_it_lands_in_program_files_the_registry_and_the_windows_directory_and_runs_the_wizard(self):
-        with WineBed() as bed:
-            bed.reg_add(NT + r'\Winlogon', 'DefaultUserName', 'anna')
-            bed.carry_jvm('userSecurityPolicyFilename=${java.home}/lib/security/java.policy\n'
-                          'keystoreFilename=${user.home}/identitydb.obj\n')
-            bed.write('java.policy', POLICY)
-            bed.write('identitydb.obj', b'store\r\n')
-            self.assertEqual(bed.run('').boxes, [])
-            self.assertEqual(bed.reg_query(JRE_KEY)['currentversion'], ('REG_SZ', '1.3'))
-            for version in ('1.3', '1.3.1'):
-                values = bed.reg_query(JRE_KEY + '\\' + version)
-                self.assertEqual([values['javahome'], values['microversion']],
-                                 [('REG_SZ', IN_PROGRAM_FILES), ('REG_SZ', '1')])
-            self.assertEqual(reg_value(bed, JRE_KEY + r'\1.3', 'RuntimeLib'),
-                             IN_PROGRAM_FILES + r'\bin\hotspot\jvm.dll')
-            with open(bed.drive_c('Program Files/JavaSoft/JRE1.3/1.3.1/lib/security/java.policy'), 'rb') as f:
-                self.assertEqual(f.read(), POLICY)
-            for name in ('identitydb.obj', 'profiles/anna/identitydb.obj', 'javaw.exe', 'java.exe',
-                         'system/msvcrt.dll'):
-                self.assertTrue(os.path.exists(bed.drive_c('windows', name)), name)
-            self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'], [
-                b'nativeJvmHomeDir=C:/Program Files/JavaSoft/JRE1.3/1.3.1', b'nativeJvmInstalled=true',
-                b'configureWinRegistry=true'])
-            self.assertFalse(bed.exists('jinstall.log') or bed.exists('errors.log'))
-
     def test_one_for_the_wizard_alone_goes_into_the_installation_unregistered_and_is_removed_after(self):
         with WineBed() as bed:
             bed.carry_jvm('predefinedJvmInstallDir=[$AppDir]/jvm\n')
@@ -80,6 +52,11 @@ class CarriedJvm(unittest.TestCase):
                 self.assertEqual(f.read(), b'the user\'s own java.exe')
             # Not the current version: no launchers are copied.
             self.assertFalse(os.path.exists(bed.drive_c('windows', 'javaw.exe')))
+            # Program Files is no temporary place: the wizard is not told about one.
+            self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'], [
+                b'nativeJvmHomeDir=C:/Program Files/JavaSoft/JRE1.3/1.3.1', b'nativeJvmInstalled=true',
+                b'configureWinRegistry=true'])
+            self.assertFalse(bed.exists('jinstall.log') or bed.exists('errors.log'))
 
     def test_a_vendors_installer_is_run_and_the_search_then_finds_its_jvm(self):
         with WineBed() as bed:

@@ -28,6 +28,7 @@ REPORT = 'exitCodeReport=yes\n'
 KEYSTORE = 'keystoreFilename=${user.home}/identitydb.obj\n'
 STORE = b'certificates\r\n'
 OWN_JAVA = b"the user's own java.exe"
+POLICY = b'grant { permission java.security.AllPermission; };\r\n'
 
 
 def plays(bed, version, values=MACHINE, search_path=None):
@@ -83,14 +84,16 @@ class EveryRelease(unittest.TestCase):
     def carried_jvm_road(self, version):
         """No JVM on the machine: the carried one goes into the family's Windows
         directory, is registered, gets its launchers copied there (beside the user's
-        own java.exe, which stays) and runs the wizard."""
+        own java.exe, which stays) and the security policy, and runs the wizard."""
         nt = version in NT
         home = FAMILY[nt][0]
         with WineBed() as bed:
             plays(bed, version)
             with open(bed.drive_c(home, 'java.exe'), 'wb') as f:
                 f.write(OWN_JAVA)
-            bed.carry_jvm(REPORT + 'predefinedJvmInstallDir=[$WinDir]\\jre\n')
+            bed.carry_jvm(REPORT + 'predefinedJvmInstallDir=[$WinDir]\\jre\n'
+                          'userSecurityPolicyFilename=${java.home}/lib/security/java.policy\n')
+            bed.write('java.policy', POLICY)
             run = bed.run('')
             self.assertEqual([run.texts, run.exit_code], [[], 0])
             self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'], [
@@ -105,6 +108,8 @@ class EveryRelease(unittest.TestCase):
             for name in ('javaw.exe', 'java.exe', 'system/msvcrt.dll'):
                 self.assertTrue(os.path.exists(bed.drive_c(home, name)), name)
                 self.assertFalse(os.path.exists(bed.drive_c(FAMILY[not nt][0], name)), name)
+            with open(bed.drive_c(home, 'jre', 'lib', 'security', 'java.policy'), 'rb') as f:
+                self.assertEqual(f.read(), POLICY)  # the policy goes into the JVM just installed
             # A launcher the Windows directory holds already is never replaced.
             with open(bed.drive_c(home, 'java.exe'), 'rb') as f:
                 self.assertEqual(f.read(), OWN_JAVA)
@@ -204,24 +209,6 @@ class FamilyBranches(unittest.TestCase):
             ({(WINLOGON, 'UserName'): '', **both}, 'anna'),
             ({(NETWORK_LOGON, 'username'): 'bert'}, None),
         ])
-
-    def test_9x_logs_in_as_the_network_logons_user_name_on_winme(self):
-        self.check_login_names('winme', [
-            ({(WINLOGON, 'UserName'): 'nora', (NETWORK_LOGON, 'username'): 'bert'}, 'bert'),
-            ({(WINLOGON, 'UserName'): 'nora', (WINLOGON, 'DefaultUserName'): 'anna'}, None),
-        ])
-
-    # A system that answers with a major version of 3 and the 9x bit (Win32s) is traced
-    # as a bad version, once per question, and then served as 9x.
-    def test_a_version_3_answer_is_traced_and_taken_for_9x_on_win31(self):
-        with WineBed() as bed:
-            plays(bed, 'win31')
-            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
-            bed.installation(KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
-            bed.write('identitydb.obj', STORE)
-            self.assertEqual(bed.run('').texts, [])
-            self.assertEqual(bed.log('jinstall.log').count(b'Bad version of windows'), 2)
-            self.assertTrue(os.path.exists(bed.drive_c('Win9x', 'profiles', 'bert', 'identitydb.obj')))
 
 
 def _one_test_per_release(cls):

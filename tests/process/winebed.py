@@ -133,11 +133,10 @@ def ensure_template():
 class Run:
     """What one launcher run left behind."""
 
-    def __init__(self, exit_code, records, install_dir):
+    def __init__(self, exit_code, records):
         self.exit_code = exit_code
         self.boxes = [r for r in records if r[0] == 'box']
         self.status = [r for r in records if r[0] == 'status']
-        self.install_dir = install_dir
         self.texts = [box[2] for box in self.boxes]
 
 
@@ -150,6 +149,15 @@ def read_record(path):
     if found:
         record[b'native.properties'] = None if found.strip() == b'(absent)' else found[1:].split(b'\r\n')[:-1]
     return record
+
+
+def jvm_runs(bin_dir):
+    """The command lines the JVM double in bin_dir was started with, oldest first."""
+    try:
+        with open(os.path.join(bin_dir, 'jvm-runs.txt'), 'rb') as f:
+            return [line.split(b'|')[0] for line in f.read().splitlines()]
+    except FileNotFoundError:
+        return []
 
 
 MACHINES = {'x86': 0x014C, 'x64': 0x8664, 'arm64': 0xAA64}
@@ -296,6 +304,10 @@ class WineBed:
             self.reg_add('HKCR\\%s\\shell\\open\\command' % scheme, None, r'"C:\browser\browse.exe" "%1"')
         return self.drive_c('browser', 'browser-run.txt')
 
+    def candidates(self):
+        """The trace's lines for each JVM considered, without their "jvm candidate: " start."""
+        return [line[15:] for line in self.log('jinstall.log') if line.startswith(b'jvm candidate: ')]
+
     def windows_path(self, unix_path):
         return 'Z:' + unix_path.replace('/', '\\')
 
@@ -426,7 +438,7 @@ class WineBed:
         for name in ('__cmdline.txt', 'launcher.exe'):
             if self.exists(name):
                 os.remove(self.path(name))
-        return Run(exit_code, records, self.install_dir)
+        return Run(exit_code, records)
 
     def run(self, command_line='', program=LAUNCHER, timeout=60, from_dir=None):
         self.start(command_line, program, from_dir=from_dir)

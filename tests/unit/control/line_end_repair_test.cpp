@@ -43,7 +43,6 @@ TEST_F(LineEndRepairTest, AControlFileThatCannotBeReplacedIsKeptAsItIsWithNoCopy
         LineEndRepair outcome;
     } rows[] = {
         {"read-only, 9x steps", true, false, &kStepwise, LineEndRepair::keptReadOnly},
-        {"read-only, one step", true, false, &systemFileSteps(), LineEndRepair::keptReadOnly},
         {"9x: the copy does not move", false, true, &kStepwise, LineEndRepair::keptInPlace},
         {"NT: the replace is refused", false, false, &kRefused, LineEndRepair::keptInPlace},
     };
@@ -71,13 +70,4 @@ TEST_F(LineEndRepairTest, ARepairInStepsOrInOneGivesCarriageReturnLineFeedLineEn
         EXPECT_FALSE(fileExists("__kivold.control"));
         EXPECT_STREQ(keptReason(LineEndRepair::repaired), "");
     }
-}
-
-TEST_F(LineEndRepairTest, OnlyAMissingFileOrACopyThatCannotBeMadeFail) {
-    EXPECT_EQ(repair(systemFileSteps()), LineEndRepair::cannotOpen);
-    writeFile("kiv.control", kOriginal);
-    CreateDirectoryA("__kiv.control", nullptr);
-    EXPECT_EQ(repair(systemFileSteps()), LineEndRepair::cannotCreate);
-    EXPECT_EQ(readFile("kiv.control"), kOriginal);
-    RemoveDirectoryA("__kiv.control");
 }

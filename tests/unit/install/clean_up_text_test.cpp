@@ -4,15 +4,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(CleanUpTextTest, ManifestNamesOnlyFromExactNameLines) {
-    std::string name;
-    EXPECT_TRUE(manifestName("Name: lib/a.class   \r\n", name));
-    EXPECT_EQ(name, "lib/a.class");
-    for (const char* line : {"Name: \r\n", "Name:x\n", "name: x\n", " Name: x\n"}) {
-        EXPECT_FALSE(manifestName(line, name)) << line;
-    }
-}
-
 TEST(CleanUpTextTest, ManifestNamesMustStayInsideTheInstallation) {
     for (const char* inside : {"a.class", "lib/a.class", "lib\\..\\a.class", "./x", "a/b/../../c"}) {
         EXPECT_TRUE(staysInside(inside)) << inside;

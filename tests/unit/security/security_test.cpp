@@ -23,7 +23,6 @@ protected:
         return Security().addSecurity(system, user, keystore, javaHome_, userHome_, replace);
     }
 
-    const std::string kWinlogon = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
     std::string javaHome_, userHome_;
 };
 
@@ -105,16 +104,4 @@ TEST_F(SecurityTest, CertificateStoreGoesWhereJavaSecuritySaysElseToTheHomeAndPr
     EXPECT_EQ(install("", "", "${user.home}/identitydb.obj", 0), 0);  // no login name registered
     EXPECT_EQ(readFile(userHome_ + "\\identitydb.obj"), "store");
     EXPECT_EQ(install("", "", "${user.home}/keys/identitydb.obj", 0), 1);  // not directly in the home
-    setMachineValue(kWinlogon, "UserName", "");
-    setMachineValue(kWinlogon, "DefaultUserName", "tester");
-    EXPECT_EQ(install("", "", "${user.home}/identitydb.obj", 0), 1);
-    EXPECT_EQ(readFile(userHome_ + "\\profiles\\tester\\identitydb.obj"), "store");
-
-    setMachineValue("Network\\Logon", "username", "nine");
-    setMachineValue(kWinlogon, "UserName", "now");
-    std::string name;
-    for (int winNT : {0, 1}) {
-        EXPECT_EQ(Security().getLoginName(winNT, name), 1);
-        EXPECT_EQ(name, winNT ? "now" : "nine");
-    }
 }
