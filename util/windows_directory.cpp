@@ -7,8 +7,6 @@
 
 namespace {
 
-
-
 const WindowsDirSource kNtSources[] = {
     {kNtCurrentVersion, "SystemRoot", "SystemRoot"},
     {kNtCurrentVersion, "PathName", "PathName"},

@@ -117,10 +117,12 @@ class EveryRelease(unittest.TestCase):
 
 def nt_values(*missing):
     """Every NT source of the Windows directory, and the 9x one, each naming its own
-    directory; those named in `missing` deleted."""
+    directory; those named in `missing` deleted, but SystemRoot left empty, which counts
+    as missing too."""
     values = {(NT_KEY, 'SystemRoot'): 'SysRoot', (NT_KEY, 'PathName'): 'PathName', (NT_KEY, 'WinDir'): 'WinDir',
               (NT_SETUP, 'WinDir'): 'SetupNT', (NINE_X_SETUP, 'WinDir'): 'Setup9x'}
-    return {(key, name): '-' if name in missing or (key, name) in missing else reg_text('C:\\' + directory)
+    gone = lambda name: reg_text('') if name == 'SystemRoot' else '-'
+    return {(key, name): gone(name) if name in missing or (key, name) in missing else reg_text('C:\\' + directory)
             for (key, name), directory in values.items()}
 
 
