@@ -60,14 +60,3 @@ TEST_F(LineEndRepairTest, AControlFileThatCannotBeReplacedIsKeptAsItIsWithNoCopy
         SetFileAttributesA("kiv.control", FILE_ATTRIBUTE_NORMAL);
     }
 }
-
-TEST_F(LineEndRepairTest, ARepairInStepsOrInOneGivesCarriageReturnLineFeedLineEnds) {
-    for (const FileSteps* steps : {&kStepwise, &systemFileSteps()}) {
-        writeFile("kiv.control", kOriginal);
-        EXPECT_EQ(repair(*steps), LineEndRepair::repaired);
-        EXPECT_EQ(readFile("kiv.control"), "jvmName=Sun\r\njvmVersion=1.3.1\r\n");
-        EXPECT_FALSE(fileExists("__kiv.control"));
-        EXPECT_FALSE(fileExists("__kivold.control"));
-        EXPECT_STREQ(keptReason(LineEndRepair::repaired), "");
-    }
-}

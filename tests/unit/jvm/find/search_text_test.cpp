@@ -1,19 +1,6 @@
-#include "jvm/find/candidate_order.h"
-
-#include <gtest/gtest.h>
-
 #include "jvm/find/search_text.h"
 
-// Newest first, unknown last; among equal versions 64-bit first; then the search order.
-TEST(CandidateOrderTest, NewestFirstThen64BitThenSearchOrder) {
-    const std::vector<RankedJvm> candidates = {
-        {"1.8.0_401", JvmArch::x64}, {"", JvmArch::x64},       {"17.0.2", JvmArch::x86},
-        {"17.0.2", JvmArch::x64},    {"21", JvmArch::unknown}, {"17.0.2.0", JvmArch::x86},
-        {"", JvmArch::x86},          {"9", JvmArch::arm64},
-    };
-    EXPECT_EQ(newestFirst(candidates), (std::vector<std::size_t>{4, 3, 2, 5, 7, 0, 1, 6}));
-    EXPECT_EQ(newestFirst({}), std::vector<std::size_t>());
-}
+#include <gtest/gtest.h>
 
 TEST(SearchTextTest, VersionsTheKeysAndReleaseFilesGive) {
     EXPECT_EQ(releaseJavaVersion("IMPLEMENTOR=\"Eclipse Adoptium\"\r\nJAVA_VERSION=\"17.0.2\"\r\nJAVA_VERSION=\"x\""),
