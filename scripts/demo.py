@@ -148,7 +148,7 @@ def finish(bed, timeout):
     if os.path.exists(bed.record):
         with open(bed.record, 'rb') as f:
             records = [_parse_record(line) for line in f if line.strip()]
-    return Run(exit_code, records, bed.install_dir)
+    return Run(exit_code, records)
 
 
 def log_lines(path):
