@@ -29,6 +29,18 @@ class OwnFolder(unittest.TestCase):
             self.assertEqual(notes, [b'kiv.control is not in the current directory C:\\caller: the launcher\'s '
                                      b'own folder ' + bed.windows_path(bed.install_dir).encode() + b' is used'])
 
+    # A caller's folder that holds a control file of its own is the installation: nothing changes.
+    def test_a_control_file_in_the_current_directory_keeps_it_whatever_lies_beside_the_launcher(self):
+        with WineBed() as bed:
+            bed.installation('jvmRequiredVersion=1.3\n', trace=True)
+            caller = bed.drive_c('caller')
+            os.makedirs(caller)
+            with open(os.path.join(caller, 'kiv.control'), 'w') as f:
+                f.write('jvmVersion=1.4.2\n')
+            self.assertEqual(bed.run('', from_dir=caller).texts, [NO_JRE + SUFFIX])
+            self.assertTrue(os.path.exists(os.path.join(caller, 'errors.log')))
+            self.assertFalse(bed.exists('errors.log') or b'own folder' in b''.join(bed.log('jinstall.log')))
+
 
 class Caption(unittest.TestCase):
     def test_the_authors_caption_is_on_every_box_after_the_control_file_was_read(self):
