@@ -3,7 +3,8 @@
 
 extern const char kMessageCaption[];  // "Kivrelle Installer"
 
-// The caption of an error box for a message caption: "Kivrelle Installer: Error".
+// The caption of an error box for a message caption: "<caption>: Error", as
+// "Kivrelle Installer: Error" for the launcher's own.
 std::string errorCaption(const std::string& messageCaption);
 
 // The sentence pointing to the log files, in the given language (English for an

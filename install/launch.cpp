@@ -16,8 +16,7 @@ int Install::runJavaInstaller(const std::string& jvmPathIn, const std::string& j
                               const std::string& loaderJavaCommand, const std::string& startGuiCommand,
                               const std::string& checkGuiRunningCommand, const std::string& passThrough,
                               int quietSwitch, int silentSwitch) {
-    std::string swingPath = fileExists(kSwingJar) ? std::string(kSwingJar)
-                                                        : javaHomeDir + "\\lib\\swingall.jar";
+    std::string swingPath = fileExists(kSwingJar) ? std::string(kSwingJar) : javaHomeDir + "\\lib\\" + kSwingJar;
     int oldJvm = isOldJvm(jvmPathIn);
     std::string classPath;
     std::string rest = loaderClasspath;

@@ -1,6 +1,5 @@
 #include "jvm/find/jvm_ok.h"
 
-
 #include <cstdio>
 #include <vector>
 

@@ -15,7 +15,6 @@
 
 namespace {
 
-
 // The console program's windowed twin, or the reverse.
 std::string otherVariant(const std::string& mainPart, const std::string& executableName) {
     std::string base = executableName;

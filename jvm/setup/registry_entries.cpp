@@ -13,7 +13,6 @@
 
 namespace {
 
-
 // Tried in this order when a key is opened or created for writing; the
 // repetition gives a busy registry a second chance.
 const REGSAM kWriteRights[] = {KEY_ALL_ACCESS, KEY_READ | KEY_WRITE, KEY_READ | KEY_WRITE,
