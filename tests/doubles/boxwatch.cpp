@@ -11,7 +11,11 @@
 //        window, pauses for them to be taken, then prints the state.
 //   boxwatch exec <program> <file>       starts <program> with exactly the command line
 //        held in <file> after its name (quoted when it holds a blank), waits, and prints
-//        its exit code.
+//        its exit code. BOXWATCH_TOKEN=limited starts it with this process's linked token,
+//        the limited one of a split administrator (Wine gives every process the full
+//        token): it then sees itself unelevated, as under UAC. BOXWATCH_STATION=<name>
+//        starts it on a new window station of that name, which is not visible, as a
+//        service's process is.
 #include <windows.h>
 
 #include <cstdio>
@@ -224,14 +228,65 @@ int postMessages(int count) {
     return printState();
 }
 
+// The limited token linked to this process's full one, as a primary token; null
+// when there is none.
+HANDLE limitedToken() {
+    HANDLE own = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY | TOKEN_DUPLICATE, &own)) return nullptr;
+    TOKEN_LINKED_TOKEN linked = {};
+    DWORD size = 0;
+    BOOL got = GetTokenInformation(own, TokenLinkedToken, &linked, sizeof linked, &size);
+    CloseHandle(own);
+    if (!got) return nullptr;
+    HANDLE primary = nullptr;
+    if (!DuplicateTokenEx(linked.LinkedToken, MAXIMUM_ALLOWED, nullptr, SecurityImpersonation, TokenPrimary,
+                          &primary)) {
+        primary = nullptr;
+    }
+    CloseHandle(linked.LinkedToken);
+    return primary;
+}
+
+// A window station of that name with a desktop "Default", as a service gets;
+// the desktop's full name for STARTUPINFO, or empty when either cannot be made.
+std::string invisibleDesktop(const char* name) {
+    HWINSTA station = CreateWindowStationA(name, 0, WINSTA_ALL_ACCESS, nullptr);
+    if (!station) return std::string();
+    HWINSTA own = GetProcessWindowStation();
+    SetProcessWindowStation(station);
+    HDESK desktop = CreateDesktopA("Default", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+    SetProcessWindowStation(own);
+    // Both stay open until this process ends, the child's own run with them.
+    return desktop ? std::string(name) + "\\Default" : std::string();
+}
+
 int execProgram(const char* program, const char* commandLinePath) {
     std::string commandLine = std::strchr(program, ' ') ? "\"" + std::string(program) + "\"" : program, tail;
     if (readFile(commandLinePath, tail) && !tail.empty()) commandLine += " " + tail;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    std::string desktop;
+    if (const char* station = std::getenv("BOXWATCH_STATION")) {
+        desktop = invisibleDesktop(station);
+        if (desktop.empty()) {
+            std::printf("no window station %lu\n", GetLastError());
+            return 1;
+        }
+        startup.lpDesktop = &desktop[0];
+    }
+    HANDLE token = nullptr;
+    const char* wanted = std::getenv("BOXWATCH_TOKEN");
+    if (wanted != nullptr && std::strcmp(wanted, "limited") == 0 && (token = limitedToken()) == nullptr) {
+        std::printf("no limited token %lu\n", GetLastError());
+        return 1;
+    }
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
+    BOOL started = token ? CreateProcessAsUserA(token, program, &commandLine[0], nullptr, nullptr, FALSE, 0,
+                                                nullptr, nullptr, &startup, &process)
+                         : CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                          &startup, &process);
+    if (token) CloseHandle(token);
+    if (!started) {
         std::printf("start failed %lu\n", GetLastError());
         return 1;
     }

@@ -389,9 +389,12 @@ class WineBed:
                 self.reg_add(key, 'MicroVersion', micro, view=view)
         return directory
 
-    def start(self, command_line='', program=LAUNCHER, watch=True, staged=False, from_dir=None):
+    def start(self, command_line='', program=LAUNCHER, watch=True, staged=False, from_dir=None, token=None,
+              station=None):
         """Starts the launcher from the installation directory with exactly this command line;
-        with from_dir, by its full path from that directory, as a deployment tool may."""
+        with from_dir, by its full path from that directory, as a deployment tool may.
+        token='limited' starts it unelevated (the limited token of a split administrator);
+        station names a new, invisible window station to start it on, as a service would."""
         if not staged:
             self.stage(command_line, program)
         self.record = os.path.join(self.root, 'boxes.txt')
@@ -409,8 +412,15 @@ class WineBed:
                 launcher, command_file = (self.windows_path(self.path(name)) for name in (launcher, command_file))
             self.process = subprocess.Popen(
                 [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', launcher, command_file],
-                env=dict(self.env, **self.launch_env), cwd=from_dir or self.install_dir,
+                env=dict(self.env, **self.launch_env, **self._exec_env(token, station)), cwd=from_dir or self.install_dir,
                 stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.DEVNULL)
+
+    @staticmethod
+    def _exec_env(token, station):
+        env = {'BOXWATCH_TOKEN': token} if token else {}
+        if station:
+            env['BOXWATCH_STATION'] = station
+        return env
 
     def watch(self):
         """Starts the box watcher, which records each box and presses its OK (or answers a
@@ -440,8 +450,8 @@ class WineBed:
                 os.remove(self.path(name))
         return Run(exit_code, records)
 
-    def run(self, command_line='', program=LAUNCHER, timeout=60, from_dir=None):
-        self.start(command_line, program, from_dir=from_dir)
+    def run(self, command_line='', program=LAUNCHER, timeout=60, from_dir=None, token=None, station=None):
+        self.start(command_line, program, from_dir=from_dir, token=token, station=station)
         return self.finish(timeout)
 
     def status_shown(self):
