@@ -218,19 +218,22 @@ def figures(runs, own, system):
     def median(key, name):
         return statistics.median(values(key, name))
 
+    # The goals compare with the floor that opens one window, as the launcher must: under
+    # Wine the first window alone costs about 300 ms and 4 MB (docs/benchmarks.md).
     ratio = median('to_wizard', 'launcher') / median('to_wizard', 'floor')
-    ratio_quiet = median('to_wizard', 'launcher -q') / median('to_wizard', 'floor')
+    ratio_quiet = median('to_wizard', 'launcher -q') / median('to_wizard', 'floor, one window')
     ratio_window = median('to_wizard', 'launcher') / median('to_wizard', 'floor, one window')
     after = median('after_wizard', 'launcher')
     copy_ratio = statistics.median(system) / statistics.median(own)
-    extra_memory = median('peak', 'launcher') - median('peak', 'floor')
+    extra_memory = median('peak', 'launcher') - median('peak', 'floor, one window')
     size = os.path.getsize(PRODUCT_LAUNCHER)
     foreign = [d for d in pe_imports(PRODUCT_LAUNCHER) if d.split()[0].lower() not in SYSTEM_DLLS]
     return [
         ('start to wizard start', both('to_wizard', 'launcher', 'launcher -q', 1000, 'ms'),
-         'floor ' + both('to_wizard', 'floor', 'floor, one window', 1000, 'ms'), '<= 1.15 x floor',
-         '%.2f x (-q: %.2f x; against the floor with one window: %.2f x)' % (ratio, ratio_quiet, ratio_window),
-         ratio <= 1.15),
+         'floor ' + both('to_wizard', 'floor', 'floor, one window', 1000, 'ms'),
+         '<= 1.05 x floor with one window',
+         '%.2f x (-q: %.2f x; against the floor without a window: %.2f x)' % (ratio_window, ratio_quiet, ratio),
+         ratio_window <= 1.05),
         ('wizard end to process end', both('after_wizard', 'launcher', 'launcher -q', 1000, 'ms'),
          'floor ' + spread(values('after_wizard', 'floor'), 1000, 'ms'), '<= 150 ms',
          fmt(after * 1000, 'ms'), after <= 0.150),
@@ -239,12 +242,12 @@ def figures(runs, own, system):
          'CopyFileA ' + spread(system, 1000, 'ms') + ' (%.0f MB/s)' % (COPY_MEGABYTES / statistics.median(system)),
          '>= 0.9 x CopyFileA', '%.2f x' % copy_ratio, copy_ratio >= 0.9),
         ('peak working set', both('peak', 'launcher', 'launcher -q', 1.0 / MB, 'MB'),
-         'floor ' + both('peak', 'floor', 'floor, one window', 1.0 / MB, 'MB'), '<= floor + 2 MB',
-         '+%.2f MB' % (extra_memory / MB), extra_memory <= 2 * MB),
+         'floor ' + both('peak', 'floor', 'floor, one window', 1.0 / MB, 'MB'),
+         '<= floor with one window + 1 MB', '+%.2f MB' % (extra_memory / MB), extra_memory <= 1 * MB),
         ('launcher.exe', size_text(PRODUCT_LAUNCHER), 'floor ' + size_text(PRODUCT_FLOOR),
-         '<= 64 KB, system DLLs only',
+         '<= 160 KB, system DLLs only',
          '%.1f KB%s' % (size / KB, '; not system: ' + ', '.join(foreign) if foreign else ''),
-         size <= 64 * KB and not foreign),
+         size <= 160 * KB and not foreign),
     ]
 
 
