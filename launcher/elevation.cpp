@@ -113,6 +113,8 @@ const ElevationQueries& systemElevationQueries() {
 }
 
 bool elevationEndsRun(char* commandTail, int showCommand, int& exitCode, const ElevationQueries& queries) {
+    char none[] = "";
+    if (commandTail == nullptr) commandTail = none;
     ElevationFacts facts;
     facts.startedAgain = removeStartedAgainMarker(commandTail);
     std::string value;
