@@ -16,6 +16,7 @@ set(LAUNCHER_TEXT_SOURCES
   jvm/find/version_numbers.cpp
   jvm/find/version_text.cpp
   launcher/command_line.cpp
+  launcher/execution_level.cpp
   launcher/startup_text.cpp
   locale/language_match.cpp
   util/copy_stream.cpp

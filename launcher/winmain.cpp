@@ -8,6 +8,7 @@
 #include <string>
 
 #include "launcher/command_line.h"
+#include "launcher/elevation.h"
 #include "launcher/handover.h"
 #include "launcher/resources/resource.h"
 #include "launcher/shell_state.h"
@@ -173,6 +174,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     // Before any file is made: the folder the installation lies in, named by an ANSI path.
     useOwnFolder();
     nameInstallDirectory();
+    // Then, before anything else: executionLevel may start the launcher again elevated.
+    int elevationExitCode = 0;
+    if (elevationEndsRun(commandLine, showCommand, elevationExitCode)) return elevationExitCode;
     const bool unnamed = !installDirectoryUnnamed.empty();
     std::string currentDir = unnamed ? std::string() : getCurrentDir();
     // A directory that no ANSI path names is left to relative names, which the

@@ -10,6 +10,7 @@
 #include "util/registry.h"
 #include "util/system_function.h"
 #include "util/text.h"
+#include "util/token.h"
 #include "util/win_handles.h"
 
 namespace {
@@ -94,21 +95,6 @@ bool systemHasBothViews() {
     BOOL wow64 = FALSE;
     return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
 #endif
-}
-
-bool tokenElevated() {
-    // 9x has stubs or nothing here, and NT before Vista no elevation: nothing is skipped there.
-    using OpenProcessToken = BOOL(WINAPI*)(HANDLE, DWORD, PHANDLE);
-    using GetTokenInformation = BOOL(WINAPI*)(HANDLE, TOKEN_INFORMATION_CLASS, LPVOID, DWORD, PDWORD);
-    auto openToken = systemFunction<OpenProcessToken>("advapi32.dll", "OpenProcessToken");
-    auto tokenInformation = systemFunction<GetTokenInformation>("advapi32.dll", "GetTokenInformation");
-    HANDLE raw = nullptr;
-    if (!openToken || !tokenInformation || !openToken(GetCurrentProcess(), TOKEN_QUERY, &raw)) return false;
-    UniqueKernelHandle token(raw);
-    TOKEN_ELEVATION elevation = {};
-    DWORD size = 0;
-    return tokenInformation(token.get(), TokenElevation, &elevation, sizeof elevation, &size) &&
-           elevation.TokenIsElevated != 0;
 }
 
 std::string viewName(REGSAM view) {

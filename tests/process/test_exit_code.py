@@ -46,8 +46,7 @@ class ExitCode(unittest.TestCase):
                 self.assertEqual(run.exit_code, code)
                 if code != LEGACY:
                     self.assertEqual(run.texts, [])  # unattended with the key: no box at all
-                codes = [l.split()[2].rstrip(b':') for l in bed.log('jinstall.log')
-                         if l.startswith(b'exit code ')]
+                codes = [l.split()[2].rstrip(b':') for l in bed.log('jinstall.log') if l.startswith(b'exit code ')]
                 self.assertEqual(codes, [] if code == LEGACY else [b'%d' % code])
 
     def test_the_wizard_decides_once_it_has_proved_its_start(self):
