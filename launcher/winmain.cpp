@@ -8,6 +8,7 @@
 #include <string>
 
 #include "launcher/command_line.h"
+#include "launcher/folder_lock.h"
 #include "launcher/handover.h"
 #include "launcher/resources/resource.h"
 #include "launcher/shell_state.h"
@@ -173,6 +174,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     // Before any file is made: the folder the installation lies in, named by an ANSI path.
     useOwnFolder();
     nameInstallDirectory();
+    // One launcher per installation directory: one started meanwhile leaves the run to the first.
+    FolderLock folderLock;
+    if (folderLock.heldElsewhere()) return folderLock.giveWay();
     const bool unnamed = !installDirectoryUnnamed.empty();
     std::string currentDir = unnamed ? std::string() : getCurrentDir();
     // A directory that no ANSI path names is left to relative names, which the
@@ -193,6 +197,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     HWND dialog = CreateDialogA(instance, "STATUSDIALOG", mainWindow, StatusDialog);
     hDlgMain = dialog;
     setWindowCharType(dialog);
+    folderLock.markDialog(dialog);
 
     if (!isQuietCommandLine(commandLine ? commandLine : "")) {
         showStatusDialog(mainWindow, dialog, showCommand);

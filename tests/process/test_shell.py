@@ -5,7 +5,7 @@ import shutil
 import time
 import unittest
 
-from winebed import NO_JRE_BOX, SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed, read_record
+from winebed import NO_JRE_BOX, SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed, jvm_runs, read_record
 
 SEMAPHORES = ('__kivinstall.sem', '__kivshow.sem')
 
@@ -146,6 +146,32 @@ class HandOver(unittest.TestCase):
             self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
             self.assertEqual(read_record(bed.path('cleanup-run.txt'))[b'argv[0]'], b'__cleanup.exe')
             self.assertFalse(bed.exists('cleanup.exe'))
+
+
+class OneRunPerFolder(unittest.TestCase):
+    # A double-click twice, or a deployment tool that retries: the second launcher starts
+    # while the first tests its JVM, and ends at once, with no box, leaving the run to it.
+    def test_a_second_launcher_in_the_folder_ends_at_once_and_the_first_runs_alone(self):
+        with WineBed() as bed:
+            jvm_bin = bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment',
+                                  config='version=1.3.1\nsleep=3000\n')
+            for control, second_code in [('exitCodeReport=true\n', 1618), ('', 0)]:
+                with self.subTest(second_code=second_code):
+                    bed.installation(control + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+                    before = len(jvm_runs(jvm_bin))
+                    bed.start('')
+                    self.assertTrue(bed.wait_for(lambda: len(jvm_runs(jvm_bin)) > before))
+                    second = bed.wine(os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', 'launcher.exe',
+                                      '__cmdline.txt')
+                    self.assertTrue(bed.running(), 'the second launcher must not wait for the first')
+                    run = bed.finish()
+                    self.assertIn(b'exit=%d' % second_code, second.stdout)
+                    self.assertEqual([run.exit_code, run.boxes], [0 if control else 1, []])
+                    # One version test and one wizard, of one run.
+                    runs = jvm_runs(jvm_bin)[before:]
+                    self.assertEqual([b' TestJvm ' in line for line in runs], [True, False])
+                    self.assertEqual(bed.log('jinstall.log').count(b'Preparing Java install wizard'), 1)
+                    os.remove(bed.path('jinstall.log'))
 
 
 if __name__ == '__main__':
