@@ -13,7 +13,7 @@ fi
 folder=$(cd "$1" 2>/dev/null && pwd) || { echo "try: no folder $1" >&2; exit 2; }
 shift
 if [ -z "${LAUNCHER_BUILD_DIR:-}" ]; then
-  bash scripts/setup.sh
+  bash scripts/setup.sh --wizard-windows
   . scripts/arch.sh
   echo "try: $why: $road_says."
   bash scripts/build.sh >/dev/null
