@@ -4,6 +4,7 @@
 set(LAUNCHER_TEXT_SOURCES
   control/control_parameters.cpp
   control/control_text.cpp
+  control/line_notes.cpp
   diagnostics/box_text.cpp
   diagnostics/log_text.cpp
   install/clean_up_text.cpp
@@ -15,8 +16,10 @@ set(LAUNCHER_TEXT_SOURCES
   jvm/find/search_text.cpp
   jvm/find/version_numbers.cpp
   jvm/find/version_text.cpp
+  jvm/setup/installer_arguments.cpp
   launcher/command_line.cpp
   launcher/execution_level.cpp
+  launcher/folder_lock_name.cpp
   launcher/startup_text.cpp
   locale/language_match.cpp
   util/copy_stream.cpp

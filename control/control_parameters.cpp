@@ -4,7 +4,7 @@
 
 #include "control/control_text.h"
 
-const ControlKey kControlKeys[29] = {
+const ControlKey kControlKeys[32] = {
     {"jvmRequiredVersion", &ControlParameters::jvmRequiredVersion, 200},
     {"jvmMinVersion", &ControlParameters::jvmMinVersion, 200},
     {"jvmMaxVersion", &ControlParameters::jvmMaxVersion, 200},
@@ -34,7 +34,13 @@ const ControlKey kControlKeys[29] = {
     {"jvmTestWithOptions", &ControlParameters::jvmTestWithOptions, 99},
     {"messageCaption", &ControlParameters::messageCaption, 200},
     {"jvmDownloadUrl", &ControlParameters::jvmDownloadUrl, 4999},
+    {"jvmBundledDir", &ControlParameters::jvmBundledDir, 4999},
+    {"jvmBundledFirst", &ControlParameters::jvmBundledFirst, 99},
+    {"jvmInstallerArguments", &ControlParameters::jvmInstallerArguments, 4999},
 };
+
+const char* const kFirstLineKeys[4] = {"jvmThirdPartyInstaller", "configureWinRegistry", "exitCodeReport",
+                                       "executionLevel"};
 
 bool storeKeyLine(const std::string& line, ControlParameters& parameters, const ControlKey** key) {
     const ControlKey* found = nullptr;

@@ -33,6 +33,9 @@ struct ControlParameters {
     std::string jvmTestWithOptions;
     std::string messageCaption;
     std::string jvmDownloadUrl;
+    std::string jvmBundledDir;
+    std::string jvmBundledFirst;
+    std::string jvmInstallerArguments;
 };
 
 struct ControlKey {
@@ -42,7 +45,11 @@ struct ControlKey {
 };
 
 // The keys in the order of the control file's documentation.
-extern const ControlKey kControlKeys[29];
+extern const ControlKey kControlKeys[32];
+
+// The keys read on their own, each by the first line that carries it
+// (control/first_key_line.h). With kControlKeys, every key the launcher reads.
+extern const char* const kFirstLineKeys[4];
 
 // Stores a key line's value in its field, cut at the field's capacity. Returns
 // false when the line defines none of the keys. A line is taken by the longest

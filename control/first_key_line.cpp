@@ -20,3 +20,10 @@ bool readFirstKeyLine(const char* first, const char* fallback, const char* key, 
     }
     return true;
 }
+
+bool exitCodeReportWanted() {
+    std::string value;
+    bool found = false;
+    return readFirstKeyLine(kControlFile, kRepairedControlFile, "exitCodeReport", value, found) && found &&
+           isFlagTrue(value);
+}

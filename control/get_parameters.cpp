@@ -2,6 +2,7 @@
 
 #include "control/control_text.h"
 #include "control/line_end_repair.h"
+#include "control/line_notes.h"
 #include "util/file_utils.h"
 #include "util/line_reader.h"
 #include "util/replace_file.h"
@@ -51,7 +52,10 @@ int GetParameters::parseParameters(ControlParameters& parameters, const std::str
         return 0;
     }
     std::string line;
+    ControlLineNotes notes(kLinePiece);
     while (readLine(file.get(), kLinePiece, LongLine::kPieces, line)) {
+        std::string note = notes.note(line);
+        if (!note.empty()) traceMessage(kTraceLog, note);
         const ControlKey* key = nullptr;
         if (!storeKeyLine(line, parameters, &key)) continue;
         std::string& value = parameters.*(key->field);

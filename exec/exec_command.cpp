@@ -7,10 +7,10 @@
 #include "util/run_files.h"
 #include "util/spawn.h"
 
-int ExecCommand::execCommand(const std::string& command) {
+int ExecCommand::execCommand(const std::string& command, const std::vector<std::string>& arguments) {
     std::string formatted;
     formatCommand(command, formatted);
-    return _execCommand(formatted);
+    return _execCommand(formatted, arguments);
 }
 
 int ExecCommand::formatCommand(const std::string& command, std::string& result) {
@@ -19,15 +19,21 @@ int ExecCommand::formatCommand(const std::string& command, std::string& result) 
     return 1;
 }
 
-int ExecCommand::_execCommand(const std::string& formattedCommand) {
-    return invokeWinCommand(formattedCommand);
+int ExecCommand::_execCommand(const std::string& formattedCommand, const std::vector<std::string>& arguments) {
+    return invokeWinCommand(formattedCommand, arguments);
 }
 
-int ExecCommand::invokeWinCommand(const std::string& formattedCommand) {
-    traceMessage(traceFilename_.c_str(), "about to execute command:", formattedCommand);
+int ExecCommand::invokeWinCommand(const std::string& formattedCommand, const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv(1, formattedCommand);
+    std::string shown = formattedCommand;
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument);
+        shown += " " + argument;
+    }
+    traceMessage(traceFilename_.c_str(), "about to execute command:", shown);
     // The runtime looks the program up by its path literally: the quotes that keep
     // it whole on the child's command line must not be in it.
-    SpawnResult spawned = spawnAndWait(unquoteProgram(formattedCommand), {formattedCommand});
+    SpawnResult spawned = spawnAndWait(unquoteProgram(formattedCommand), argv);
     if (!spawned.started) reportExecError(formattedCommand, -1, spawned.error);
     return spawned.started ? 1 : 0;
 }

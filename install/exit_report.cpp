@@ -1,9 +1,6 @@
 #include "install/exit_report.h"
 
-#include "control/control_text.h"
-#include "control/first_key_line.h"
 #include "install/install.h"
-#include "util/run_files.h"
 #include "util/run_state.h"
 
 namespace {
@@ -51,12 +48,6 @@ ExitReport exitReportFor(RunOutcome outcome, int wizardExitCode) {
         }
     }
     return {1603, "exit code 1603 (ERROR_INSTALL_FAILURE)"};  // not reached: every outcome is listed
-}
-
-bool exitCodeReportWanted() {
-    std::string value;
-    bool found = false;
-    return readFirstKeyLine(kControlFile, kRepairedControlFile, "exitCodeReport", value, found) && found && isFlagTrue(value);
 }
 
 void Install::reportExitCode(RunOutcome outcome) {

@@ -24,10 +24,3 @@ struct ExitReport {
 };
 
 ExitReport exitReportFor(RunOutcome outcome, int wizardExitCode);
-
-// Whether kiv.control asks for the report, by the first line that carries the
-// key. Read before the control file is repaired, so that one which cannot be
-// repaired or read still answers; when kiv.control cannot be opened, the
-// repaired copy __kiv.control answers: a replacement interrupted half way
-// leaves it complete where kiv.control is missing.
-bool exitCodeReportWanted();

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "control/control_text.h"
+#include "control/first_key_line.h"
 #include "control/get_parameters.h"
 #include "jvm/find/search_options.h"
 #include "util/run_state.h"
@@ -76,8 +77,11 @@ RunOutcome Install::runSteps(const std::string& passThrough) {
     }
     if (launch(pluginMode, passThrough)) return pluginMode ? RunOutcome::AppletPageShown : RunOutcome::WizardRan;
     // A JVM found on the machine may be what fails: the one the installation carries
-    // is installed and the wizard started once more, in plug-in mode too.
-    if (!installedByThisRun) {
+    // is installed and the wizard started once more, in plug-in mode too. Not for a
+    // missing wizard archive, which no JVM mends: the machine would change for nothing.
+    if (!installedByThisRun && wizardArchiveMissing) {
+        traceMessage(kTraceLog, "the carried JVM is not installed: the wizard's archive install.jar is missing");
+    } else if (!installedByThisRun) {
         showStatusMessage(4);
         if (installTheJvm(parameters.jvmRequiredVersion, parameters.jvmMinVersion, parameters.jvmMaxVersion,
                           parameters.jvmVersion, parameters.jvmName, parameters.jvmCommandName,
@@ -90,13 +94,19 @@ RunOutcome Install::runSteps(const std::string& passThrough) {
     return pluginMode ? RunOutcome::BrowserNotStarted : RunOutcome::WizardNotStarted;
 }
 
-// The installed JVM if there is one, else the carried one.
+// The installed JVM if there is one, else the carried one. A runtime that lies
+// ready in the installation (jvmBundledDir) comes before the carried one, and
+// with jvmBundledFirst before the search.
 int Install::selectJvm(int& installedByThisRun) {
+    installedByThisRun = 0;
+    const bool bundled = !parameters.jvmBundledDir.empty();
+    const bool bundledFirst = bundled && isFlagTrue(parameters.jvmBundledFirst);
+    if (bundledFirst && useBundledJvm()) return 1;
     if (isJvmInstalled(parameters.jvmRequiredVersion, parameters.jvmMinVersion, parameters.jvmMaxVersion,
                        parameters.jvmName, parameters.jvmCommandName, jvmPath, parameters.searchForJvm)) {
-        installedByThisRun = 0;
         return 1;
     }
+    if (bundled && !bundledFirst && useBundledJvm()) return 1;
     installedByThisRun = installTheJvm(parameters.jvmRequiredVersion, parameters.jvmMinVersion,
                                        parameters.jvmMaxVersion, parameters.jvmVersion, parameters.jvmName,
                                        parameters.jvmCommandName, parameters.jvmSelfExtractor,

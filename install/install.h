@@ -49,6 +49,9 @@ public:
                     const std::string& userSecurityPolicyFilename, const std::string& keystoreFilename,
                     int pluginMode);
     void getJavaHomeDir(const std::string& executablePath, std::string& result);
+    // jvmBundledDir: the runtime the installation carries ready to run, tested
+    // like any candidate. 1 when it passed and jvmPath names it.
+    int useBundledJvm();
 
     // Launch
     int runJavaInstaller(const std::string& jvmPath, const std::string& jvmExtraParameters,
@@ -100,6 +103,7 @@ public:
     int silent = 0;
     int exitCodeReport = 0;  // exitCodeReport in kiv.control
     int wizardExitCode = 0;  // of the last wizard run that started
+    bool wizardArchiveMissing = false;  // a launch found no install.jar
 
 private:
     RunOutcome runSteps(const std::string& passThrough);

@@ -4,6 +4,7 @@
 #include "install/install.h"
 #include "install/native_properties.h"
 #include "jvm/find/find_jvm.h"
+#include "jvm/find/jvm_candidate.h"
 #include "jvm/setup/install_jvm.h"
 #include "security/security.h"
 #include "util/file_utils.h"
@@ -80,6 +81,7 @@ int Install::_installTheJvm(const std::string& jvmRequiredVersion, const std::st
                             std::string& jvmHomeDir, std::string& jvmPathOut) {
     InstallJvm installer;
     installer.setHwnd(hDlgMain);
+    installer.jvmInstallerArguments = parameters.jvmInstallerArguments;
     int configureRegistry = installer.configureWinReg();  // asked before anything is installed
     int result = installer.installJvm(jvmRequiredVersion, jvmMinVersion, jvmMaxVersion, jvmVersion,
                                       jvmName, jvmCommandName, jvmSelfExtractor, predefinedJvmInstallDir,
@@ -111,6 +113,32 @@ int Install::addSecurity(const std::string& systemSecurityPolicyFilename,
     security.setHwnd(hDlgMain);
     return security.addSecurity(systemSecurityPolicyFilename, userSecurityPolicyFilename, keystoreFilename,
                                 javaHomeDir, homeDirectory, pluginMode);
+}
+
+int Install::useBundledJvm() {
+    std::string home = parameters.jvmBundledDir;
+    for (char& c : home) {
+        if (c == '/') c = '\\';
+    }
+    home = fullPath(home);  // relative to the installation directory, the current one
+    if (!isDir(home)) {
+        traceMessage(kTraceLog, "jvmBundledDir names no directory:", home);
+        return 0;
+    }
+    TestedJvms tested;
+    const JvmBounds bounds = {parameters.jvmRequiredVersion, parameters.jvmMinVersion, parameters.jvmMaxVersion};
+    JvmCandidate candidate;
+    candidate.source = "jvmBundledDir";
+    candidate.home = home;
+    if (!testCandidate(candidate, bounds, hDlgMain, tested, parameters.jvmCommandName, jvmPath)) {
+        traceMessage(kTraceLog, "the installation's own runtime is not acceptable:", home);
+        return 0;
+    }
+    // Neither registered nor copied anywhere: it leaves with the installation directory.
+    traceMessage(kTraceLog, "Found correct version of JVM in the installation:", jvmPath);
+    getJavaHomeDir(jvmPath, javaHomeDir);
+    logJvmLocation(0, javaHomeDir, "", 0);
+    return 1;
 }
 
 void Install::getJavaHomeDir(const std::string& executablePath, std::string& result) {

@@ -67,6 +67,7 @@ int Install::runInstaller(const std::string& jvmPathIn, const std::string& jvmEx
 
     if (classPath.find(kWizardJar) != std::string::npos && !fileExists(kWizardJar)) {
         logAndTraceMessage(kErrorsLog, kTraceLog, "install.jar does not exist.");
+        wizardArchiveMissing = true;
         return 0;
     }
     return _runInstaller(jvmPathIn, arguments, startGuiCommand, checkGuiRunningCommand);

@@ -1,5 +1,6 @@
 #include "launcher/command_line.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "util/text.h"
@@ -9,6 +10,21 @@ namespace {
 bool isSwitchWord(const std::string& word, const char* flag) {
     return word.find(flag) != std::string::npos;
 }
+
+// Asked word by word, in order: whether a word belongs to a double-quoted
+// argument, one that begins with a double quote and every word after it up to
+// the one whose quote closes it. So "C:\Data\my-stuff\Acme Suite" is never a switch.
+class QuotedArgument {
+public:
+    bool holds(const std::string& word) {
+        bool inside = open_ || (!word.empty() && word[0] == '"');
+        if (inside && std::count(word.begin(), word.end(), '"') % 2 != 0) open_ = !open_;
+        return inside;
+    }
+
+private:
+    bool open_ = false;
+};
 
 void addWordAfterSwitch(std::string word, CommandLine& result, bool& inQuote) {
     std::string::size_type quote = word.find('"');
@@ -36,10 +52,12 @@ CommandLine parseCommandLine(const std::string& commandLine) {
     std::vector<std::string> words = splitWords(commandLine);
     std::string remainder = words.back();
     words.pop_back();
+    QuotedArgument quoted;
     for (const std::string& word : words) {
-        if (isSwitchWord(word, "-q")) {
+        const bool inQuotes = quoted.holds(word);
+        if (!inQuotes && isSwitchWord(word, "-q")) {
             result.quiet = 1;
-        } else if (isSwitchWord(word, "-s")) {
+        } else if (!inQuotes && isSwitchWord(word, "-s")) {
             result.silent = 1;
         } else if (result.quiet || result.silent) {
             addWordAfterSwitch(word, result, inQuote);
@@ -73,8 +91,9 @@ char* commandTail(char* processCommandLine) {
 bool isQuietCommandLine(const std::string& commandLine) {
     std::vector<std::string> words = splitWords(commandLine);
     words.pop_back();  // the last word is never examined
+    QuotedArgument quoted;
     for (const std::string& word : words) {
-        if (isSwitchWord(word, "-q") || isSwitchWord(word, "-s")) return true;
+        if (!quoted.holds(word) && (isSwitchWord(word, "-q") || isSwitchWord(word, "-s"))) return true;
     }
     return false;
 }

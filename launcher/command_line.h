@@ -10,10 +10,11 @@ struct CommandLine {
 };
 
 // Words are separated by single blanks. Any word containing "-q" or "-s" is a
-// switch, but the last word is never examined, so a switch counts only when
-// another word follows it. The first word after a switch is the pass-through
-// argument; a double quote in it starts a quoted run of words that ends with the
-// next word holding a double quote.
+// switch, unless it belongs to a double-quoted argument (from a word that
+// begins with a double quote to the word that closes it); the last word is
+// never examined, so a switch counts only when another word follows it. The
+// first word after a switch is the pass-through argument; a double quote in it
+// starts a quoted run of words that ends with the next word holding a double quote.
 CommandLine parseCommandLine(const std::string& commandLine);
 
 // What follows the program's name on the process command line, as a windowed
@@ -22,5 +23,6 @@ CommandLine parseCommandLine(const std::string& commandLine);
 // ASCII are letters, never separators. Points into the given text.
 char* commandTail(char* processCommandLine);
 
-// The status dialog's test: true when a word other than the last contains "-q" or "-s".
+// The status dialog's test: true when a word other than the last, and outside a
+// double-quoted argument, contains "-q" or "-s".
 bool isQuietCommandLine(const std::string& commandLine);

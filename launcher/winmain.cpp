@@ -9,6 +9,7 @@
 
 #include "launcher/command_line.h"
 #include "launcher/elevation.h"
+#include "launcher/folder_lock.h"
 #include "launcher/handover.h"
 #include "launcher/resources/resource.h"
 #include "launcher/shell_state.h"
@@ -177,6 +178,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     // Then, before anything else: executionLevel may start the launcher again elevated.
     int elevationExitCode = 0;
     if (elevationEndsRun(commandLine, showCommand, elevationExitCode)) return elevationExitCode;
+    // One launcher per installation directory: one started meanwhile leaves the run to the first.
+    FolderLock folderLock;
+    if (folderLock.heldElsewhere()) return folderLock.giveWay();
     const bool unnamed = !installDirectoryUnnamed.empty();
     std::string currentDir = unnamed ? std::string() : getCurrentDir();
     // A directory that no ANSI path names is left to relative names, which the
@@ -197,6 +201,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     HWND dialog = CreateDialogA(instance, "STATUSDIALOG", mainWindow, StatusDialog);
     hDlgMain = dialog;
     setWindowCharType(dialog);
+    folderLock.markDialog(dialog);
 
     if (!isQuietCommandLine(commandLine ? commandLine : "")) {
         showStatusDialog(mainWindow, dialog, showCommand);

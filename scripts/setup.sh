@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Prepares a Debian 12 machine to build and test the launcher. Safe to run again:
-# it installs only what is missing.
+# it installs only what is missing. With --wizard-windows also default-jre, whose
+# windowing library a wizard's window needs (the demo and the trial run).
 set -euo pipefail
 
 # wine64 and the x86-64 compiler build and run the 64-bit twin on hosts that
@@ -9,6 +10,7 @@ need=(g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686 wine wine32:
       wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev fonts-wine
       xvfb cmake make googletest default-jdk-headless ecj imagemagick x11-apps
       x11-utils xauth python3 clang libclang-rt-14-dev)
+[ "${1:-}" = --wizard-windows ] && need+=(default-jre)
 
 missing=()
 for p in "${need[@]}"; do

@@ -1,10 +1,11 @@
 // The control file: line ends repaired, read line by line into the parameters
-// as the launcher does (with its own line reader), backslashes repaired,
-// defaults applied.
+// as the launcher does (with its own line reader), the author's notes made,
+// backslashes repaired, defaults applied.
 #include <string>
 
 #include "control/control_parameters.h"
 #include "control/control_text.h"
+#include "control/line_notes.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -22,9 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(text == withoutCr);
 
     ControlParameters parameters;
+    ControlLineNotes notes(998);
     for (const std::string& line : readAllLines(text, 998, LongLine::kPieces)) {
+        // A note names a line of the file; a line read as a key is never called unknown.
+        const std::string note = notes.note(line);
+        FUZZ_CHECK(note.empty() || beginsWith(note, "kiv.control line "));
         const ControlKey* key = nullptr;
         if (!storeKeyLine(line, parameters, &key)) continue;
+        FUZZ_CHECK(note.find("unknown key") == std::string::npos);
         std::string value = parameters.*(key->field);
         removeExtraBackSlashes(value, [](const char*, const std::string&) {});
         repairInstallDir(value);

@@ -6,6 +6,7 @@
 #include "control/first_key_line.h"
 #include "jvm/find/jvm_ok.h"
 #include "jvm/find/jvm_win.h"
+#include "jvm/find/version_numbers.h"
 #include "jvm/setup/install_jvm.h"
 #include "util/file_utils.h"
 #include "util/registry.h"
@@ -138,6 +139,14 @@ int InstallJvm::copyJreFilesToHome(const std::string& mainPart, const std::strin
     }
     // Only the registry's current JVM gets its launchers in the Windows directory.
     if (current != mainPart) return 1;
+    // A launcher of Java 9 or later starts only from its own home. Copied into the
+    // Windows directory, early on every PATH, it would hide every other java there.
+    if (compareVersionNumbers(mainPart, "9") >= 0) {
+        traceMessage(kTraceLog, "nothing of JVM " + mainPart +
+                                    " copied into the Windows directories: a launcher of Java 9 or later "
+                                    "starts only from its own home");
+        return 1;
+    }
     std::string bin = jvmHome + "\\bin\\";
     std::string other = otherVariant(mainPart, executableName);
     copyJvmFile(bin + executableName, windowsDir + "\\" + executableName);

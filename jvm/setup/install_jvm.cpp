@@ -13,6 +13,7 @@
 #include "exec/exec_command.h"
 #include "jvm/find/find_jvm.h"
 #include "jvm/find/jvm_ok.h"
+#include "jvm/setup/installer_arguments.h"
 #include "util/file_utils.h"
 #include "util/quoting.h"
 #include "util/run_files.h"
@@ -101,11 +102,13 @@ int InstallJvm::installThirdPartyJvm(const std::string& jvmRequiredVersion,
                                      std::string& jvmDirectory) {
     showStatus(1);
     std::string command;
+    std::vector<std::string> arguments;
     int ran = 0;
-    if (getJvmInstallerCommand(jvmSelfExtractor, command)) {
+    if (getJvmInstallerCommand(jvmSelfExtractor, command) &&
+        vendorInstallerArguments(predefinedJvmInstallDir, arguments)) {
         ExecCommand exec;
         traceMessage(kTraceLog, "about to run 3rd party installer for JVM:", command);
-        ran = exec.execCommand(command);
+        ran = exec.execCommand(command, arguments);
     }
     int result = 0;
     if (!ran) {
@@ -197,7 +200,7 @@ int InstallJvm::extractJvm(const std::string& jvmSelfExtractor, const std::strin
     if (getJvmInstallerCommand(jvmSelfExtractor, command)) {
         _chdir(jvmDirectory.c_str());
         traceMessage(traceLog.c_str(), "current directory after chdir: ", getCurrentDir());
-        ran = exec.execCommand(command);
+        ran = exec.execCommand(command, installerArguments(jvmInstallerArguments, jvmDirectory));
     }
     _chdir(saved.c_str());
     traceMessage(traceLog.c_str(), "current directory after chdir: ", getCurrentDir());
@@ -208,4 +211,20 @@ int InstallJvm::extractJvm(const std::string& jvmSelfExtractor, const std::strin
     }
     if (fileExists("__temp.log")) std::remove("__temp.log");
     return ran;
+}
+
+int InstallJvm::vendorInstallerArguments(const std::string& predefinedJvmInstallDir,
+                                         std::vector<std::string>& arguments) {
+    std::string directory;
+    if (jvmInstallerArguments.find(kJvmDirVariable) != std::string::npos) {
+        if (predefinedJvmInstallDir.empty() || !getNewInstallJvmTo(predefinedJvmInstallDir, directory) ||
+            directory.empty()) {
+            traceMessage(kTraceLog, "jvmInstallerArguments names [$JvmDir], but predefinedJvmInstallDir names no "
+                                    "directory for the vendor installer");
+            return 0;
+        }
+        directory = fullPath(directory);
+    }
+    arguments = installerArguments(jvmInstallerArguments, directory);
+    return 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "diagnostics/trace.h"
 #include "util/win_handles.h"
@@ -109,8 +110,14 @@ public:
     int addValueToRegistry(RegistryKey key, const std::string& name, const std::string& text);
 
     int extractJvm(const std::string& jvmSelfExtractor, const std::string& jvmDirectory);
+    // The vendor installer's arguments. Its JVM directory, for [$JvmDir], is
+    // predefinedJvmInstallDir resolved: 0, traced, when the words need one and
+    // it names none.
+    int vendorInstallerArguments(const std::string& predefinedJvmInstallDir,
+                                 std::vector<std::string>& arguments);
 
     std::string windowsDir;   // the Windows directory; last-resort JVM place and copy target
+    std::string jvmInstallerArguments;  // the installer's words, from kiv.control; none by default
     WindowHandle hwnd = nullptr;
     int newJvmInstalled = 0;  // a JVM passed the final test and was not found already in place
     int existingJvmFound = 0; // the chosen directory already held an acceptable JVM

@@ -17,6 +17,7 @@
 //   wizard=no           the wizard does not create __kivwizard.sem
 //   exitCode=<n>        exit code of every run (default 0)
 //   sleep=<ms>          the version test waits this long first (a JVM that hangs)
+//   holdWhile=<path>    the version test waits first while this file exists
 //   append=<line>       as the wizard, add this line to native.properties (repeatable)
 //   refuse=<option>     an argument equal to this ends every run at once with
 //                       exit code 1, as a JVM that refuses an option does
@@ -36,6 +37,7 @@ struct Config {
     bool wizardSemaphore = true;
     int exitCode = 0;
     unsigned long sleepMs = 0;
+    std::string holdWhile;
     std::string appended;  // lines the wizard adds to native.properties
     std::string refused;   // an option this JVM does not start with
 };
@@ -51,6 +53,7 @@ Config readConfig(const std::string& path) {
         if (key == "exitCode") config.exitCode = std::atoi(value.c_str());
         if (key == "sleep") config.sleepMs = std::strtoul(value.c_str(), nullptr, 10);
         if (key == "refuse") config.refused = value;
+        if (key == "holdWhile") config.holdWhile = value;
     });
     return config;
 }
@@ -89,6 +92,8 @@ int versionTestAt() {
 
 void versionTest(const Config& config, int at) {
     if (config.sleepMs) Sleep(config.sleepMs);
+    while (!config.holdWhile.empty() && GetFileAttributesA(config.holdWhile.c_str()) != INVALID_FILE_ATTRIBUTES)
+        Sleep(20);
     if (config.versionLine.empty()) return;
     std::string dir = __argc > at + 3 ? __argv[at + 3] : "";
     if (!dir.empty() && dir.back() != '\\' && dir.back() != '/') dir += '\\';

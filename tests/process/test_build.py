@@ -19,14 +19,15 @@ from winebed import PRODUCT_LAUNCHER as LAUNCHER
 # mingw-w64-crt/lib-common/msvcrt.def.in. SHELL32 is missing on purpose: it is loaded only
 # when an applet is launched, since imported it would load the COM libraries into every run.
 WINDOWS_95_AND_NT4 = {
-    'KERNEL32.dll': '''CloseHandle FreeLibrary GetCommandLineA GetCurrentProcess GetFileAttributesA
-        GetFullPathNameA GetLastError GetModuleFileNameA GetModuleHandleA GetProcAddress GetShortPathNameA
-        GetStartupInfoA GetSystemDirectoryA GetVersion LoadLibraryA MulDiv MultiByteToWideChar
-        TerminateProcess WaitForSingleObject WideCharToMultiByte''',
+    'KERNEL32.dll': '''CloseHandle CreateMutexA FreeLibrary GetCommandLineA GetCurrentProcess
+        GetFileAttributesA GetFullPathNameA GetLastError GetModuleFileNameA GetModuleHandleA GetProcAddress
+        GetShortPathNameA GetStartupInfoA GetSystemDirectoryA GetVersion LoadLibraryA MulDiv
+        MultiByteToWideChar SetLastError TerminateProcess WaitForSingleObject WideCharToMultiByte''',
     'USER32.dll': '''CreateDialogParamA CreateWindowExA DefWindowProcA DestroyWindow DispatchMessageA
-        GetDC GetDlgItem GetMessageA GetParent GetSystemMetrics GetWindowRect IsDialogMessageA
-        KillTimer LoadCursorA LoadIconA MessageBoxA PostMessageA PostQuitMessage RegisterClassA
-        ReleaseDC SetDlgItemTextA SetFocus SetTimer SetWindowPos ShowWindow TranslateMessage''',
+        FindWindowExA GetDC GetDlgItem GetMessageA GetParent GetPropA GetSystemMetrics GetWindowRect
+        IsDialogMessageA IsWindow IsWindowVisible KillTimer LoadCursorA LoadIconA MessageBoxA
+        PostMessageA PostQuitMessage RegisterClassA ReleaseDC RemovePropA SetDlgItemTextA SetFocus
+        SetForegroundWindow SetPropA SetTimer SetWindowPos ShowWindow TranslateMessage''',
     'GDI32.dll': 'CreateFontIndirectA DeleteObject GetDeviceCaps GetStockObject SelectObject',
     'ADVAPI32.dll': 'RegCloseKey RegCreateKeyExA RegEnumKeyExA RegOpenKeyExA RegQueryValueExA RegSetValueExA',
     'msvcrt.dll': '''__p__acmdln __set_app_type _access _beginthread _chdir _cwait _endthread _errno

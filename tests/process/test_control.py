@@ -96,6 +96,18 @@ class ControlFile(unittest.TestCase):
                     expected = content.replace(b'\r', b'').replace(b'\n', b'\r\n')
                     self.assertEqual(bed.read('kiv.control'), expected)
 
+    # A misspelt key, or blanks before a key's "=", change nothing but the trace: one line each,
+    # numbered as the file's lines, a long line's tail included in its line.
+    def test_unknown_keys_and_blanks_before_the_sign_are_traced_by_their_line(self):
+        with WineBed() as bed:
+            bed.installation('# Acme\n\njvmMinVerison=17\nloaderJavaCommand=' + 'J' * 1500 + '\njvmArch = x64\n'
+                             'jvmVersion=1.4.2\n', trace=True)
+            self.assertEqual(bed.run('').texts, [NO_JRE_BOX])
+            self.assertEqual([line for line in bed.log('jinstall.log') if line.startswith(b'kiv.control line')], [
+                b'kiv.control line 3: unknown key "jvmMinVerison", the launcher ignores the line',
+                b'kiv.control line 5: blanks between the key jvmArch and its "=": its value is read as "= x64"'])
+            self.assertIn(b'Valid version of jre.exe: 1.4.2', bed.log('jinstall.log'))
+
 
 if __name__ == '__main__':
     unittest.main()

@@ -92,13 +92,20 @@ class Wizard(unittest.TestCase):
                         b'nativeJvmHomeDir=C:/carried', b'nativeJvmInstalled=true',
                         b'nativeJvmInstalledInTemp=false', b'configureWinRegistry=true'])
 
-    def test_missing_install_jar_starts_nothing(self):
+    # No JVM mends a missing wizard archive: the carried one is not installed for it.
+    def test_missing_install_jar_starts_nothing_and_installs_nothing(self):
         with WineBed() as bed:
-            bed.add_jvm('jre', '1.1.8', product=JRE)
-            bed.installation('', jar=False)
-            self.assertEqual(bed.run('').texts, [NOT_STARTED_BOX])
-            self.assertFalse(bed.exists('wizard-run.txt'))
+            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
+            bed.carry_jvm('jvmCommandName=javaw.exe\nexitCodeReport=true\n')
+            os.remove(bed.path('install.jar'))
+            run = bed.run('')
+            self.assertEqual([run.texts, run.exit_code], [[NOT_STARTED_BOX], 1067])
+            self.assertFalse(bed.exists('wizard-run.txt') or bed.exists('extractor-runs.txt'))
+            self.assertEqual(bed.reg_query(r'HKLM\SOFTWARE\JavaSoft\%s\1.3.1' % JRE), {})
+            self.assertFalse(os.path.exists(bed.drive_c('windows', 'javaw.exe')))
             self.assertIn(b'install.jar does not exist.', bed.log('errors.log'))
+            self.assertIn(b'the carried JVM is not installed: the wizard\'s archive install.jar is missing',
+                          bed.log('jinstall.log'))
 
 
 class PassThrough(unittest.TestCase):
@@ -114,9 +121,11 @@ class PassThrough(unittest.TestCase):
         os.remove(bed.path('wizard-run.txt'))
         return cmdline
 
-    def test_command_lines_of_30_kb_or_with_unbalanced_quotes_give_the_wizard_a_defined_argument(self):
+    def test_command_lines_of_30_kb_with_unbalanced_quotes_or_a_switch_in_a_quoted_folder_pass_a_defined_argument(self):
         rows = [
             ('-q "C:\\never closed x y', b'-q "C:\\never closed x y"'),
+            # The deployment line of the guide: a quoted folder whose name holds "-s" is one argument.
+            ('-s "C:\\Data\\my-stuff\\Acme Suite"', b'-s "C:\\Data\\my-stuff\\Acme Suite"'),
             ('-q "', b'-q "'),  # the last word is taken as it stands
             ('-q ' + 'A' * 30000, b'-q ' + b'A' * 30000),
             ('x ' * 15000 + '-s y', b'-s y'),

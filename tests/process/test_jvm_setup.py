@@ -5,7 +5,8 @@ import os
 import shutil
 import unittest
 
-from winebed import DISK_HINT, OTHER_CAUSES, SUFFIX, WineBed, read_record, reg_binary, reg_dword, reg_text
+from winebed import (DISK_HINT, OTHER_CAUSES, SUFFIX, TOOLS_DIR, WineBed, jvm_runs, read_record, reg_binary,
+                     reg_dword, reg_text)
 
 JRE_KEY = r'HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
 WIN = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion'
@@ -15,6 +16,7 @@ ON_WINDOWS = 'predefinedJvmInstallDir=[$WinDir]\\jre\n'
 IN_PROGRAM_FILES = r'c:\program files\javasoft\jre1.3\1.3.1'
 STANDARD_DIRS = {(WIN, 'ProgramFilesDir'): reg_text('C:\\Program Files'),
                  (NT, 'SystemRoot'): reg_text('C:\\windows')}
+WINDOWS_COPIES = ('java.exe', 'javaw.exe', 'system/msvcrt.dll')
 
 
 
@@ -69,6 +71,42 @@ class CarriedJvm(unittest.TestCase):
             properties = read_record(bed.path('wizard-run.txt'))[b'native.properties']
             self.assertEqual(properties[:2], [b'nativeJvmHomeDir=C:/VendorJava', b'nativeJvmInstalled=true'])
 
+    def test_a_carried_java_17_is_registered_but_nothing_of_it_goes_into_the_windows_directories(self):
+        with WineBed() as bed:
+            bed.carry_jvm('jvmVersion=17\njvmCommandName=javaw.exe\n', version='17')
+            bed.write('jinstall.log', b'')
+            self.assertEqual(bed.run('').boxes, [])
+            self.assertEqual(reg_value(bed, JRE_KEY, 'CurrentVersion'), '17')
+            self.assertEqual(reg_value(bed, JRE_KEY + r'\17', 'JavaHome'), r'c:\program files\javasoft\jre17\17')
+            for copy in WINDOWS_COPIES:
+                self.assertFalse(os.path.exists(bed.drive_c('windows', copy)), copy)
+            self.assertIn(b'nothing of JVM 17 copied into the Windows directories: a launcher of Java 9 or later '
+                          b'starts only from its own home', bed.log('jinstall.log'))
+
+    def test_the_installers_arguments_name_the_jvm_directory(self):
+        words = 'jvmInstallerArguments=/s INSTALLDIR=[$JvmDir]  /quiet\n'
+        into = 'predefinedJvmInstallDir=[$ProgFilesDir]\\Acme Java\n'
+        vendor = {'home': 'C:\\VendorJava', 'register': 'Java Runtime Environment\\1.3', 'micro': '1'}
+        given = b'/s "INSTALLDIR=C:\\Program Files\\Acme Java" /quiet'
+        rows = [  # name, control, the installer double's configuration, its arguments (None: not run)
+            ('self-extractor', words + into, {}, given),
+            ('vendor installer', words + into + 'jvmThirdPartyInstaller=yes\n', vendor, given),
+            ('vendor installer without a directory', words + 'jvmThirdPartyInstaller=yes\n', vendor, None),
+        ]
+        for name, control, config, arguments in rows:
+            with self.subTest(name), WineBed() as bed:
+                bed.carry_jvm(control + 'jvmCommandName=javaw.exe\n', **config)
+                bed.write('jinstall.log', b'')
+                run = bed.run('')
+                if arguments is None:
+                    self.assertEqual(run.texts, [b'Unable to install JRE 1.3.1. ' + DISK_HINT + SUFFIX])
+                    self.assertFalse(bed.exists('extractor-runs.txt'))
+                    self.assertIn(b'jvmInstallerArguments names [$JvmDir], but predefinedJvmInstallDir names no '
+                                  b'directory for the vendor installer', bed.log('jinstall.log'))
+                    continue
+                self.assertEqual(run.boxes, [])
+                self.assertEqual(bed.read('extractor-runs.txt').split(b'|')[0].split(b' ', 1)[1], arguments)
+
     def test_a_carried_jvm_that_is_missing_or_fails_its_test_is_reported_and_no_wizard_runs(self):
         unable = b'Unable to install JRE 1.3.1. ' + DISK_HINT
         rows = [  # name, the extractor's name in the control file, its version, the box, errors.log
@@ -91,6 +129,40 @@ class CarriedJvm(unittest.TestCase):
                 back = [b'current directory after chdir:  ' + bed.windows_path(bed.install_dir).encode()]
                 self.assertEqual([line for line in bed.log('jinstall.log') if b'after chdir' in line][-1:],
                                  back if extractor != 'gone.exe' else [])
+
+
+class BundledRuntime(unittest.TestCase):
+    # jvmBundledDir: a runtime that lies ready in the installation is tested like any JVM, runs the
+    # wizard, and is never registered or copied; when it fails, the carried JVM is installed.
+    def test_the_installations_own_runtime_is_tested_and_used_but_never_registered_or_copied(self):
+        rows = [  # name, control, a registered JVM, the bundled runtime's version, whose wizard runs
+            ('first, before a registered JVM', 'jvmBundledFirst=true\n', True, '21.0.2', 'jre'),
+            ('when no JVM is found', '', False, '21.0.2', 'jre'),
+            ('not acceptable: the carried JVM is installed', '', False, '17.0.9', 'carried'),
+        ]
+        for name, control, registered, version, runs in rows:
+            with self.subTest(name), WineBed() as bed:
+                if registered:
+                    registered = bed.add_jvm('jdk21', '21.0.1', product='Java Runtime Environment', subkey='21')
+                bed.carry_jvm('jvmVersionCompare=numeric\njvmMinVersion=21\njvmVersion=21\njvmCommandName=javaw.exe\n'
+                              'jvmBundledDir=jre\npredefinedJvmInstallDir=C:\\carried\n' + control, version='21')
+                os.makedirs(bed.path('jre/bin'))
+                shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), bed.path('jre/bin/javaw.exe'))
+                bed.write('jre/bin/jvm-double.txt', 'version=%s\n' % version)
+                registry = bed.reg_query(JRE_KEY)
+                self.assertEqual(bed.run('').boxes, [])
+                home = bed.path('jre') if runs == 'jre' else bed.drive_c('carried')
+                self.assertEqual([b' TestJvm ' in line for line in jvm_runs(os.path.join(home, 'bin'))],
+                                 [True, False])
+                self.assertEqual(jvm_runs(registered) if registered else [], [])
+                self.assertEqual(bed.exists('extractor-runs.txt'), runs == 'carried')
+                if runs == 'jre':
+                    self.assertEqual(bed.reg_query(JRE_KEY), registry)
+                    self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'], [
+                        b'nativeJvmHomeDir=%s/jre' % bed.windows_path(bed.install_dir).replace('\\', '/').encode(),
+                        b'nativeJvmInstalled=false', b'nativeJvmInstalledInTemp=false', b'configureWinRegistry=false'])
+                for copy in WINDOWS_COPIES:
+                    self.assertFalse(os.path.exists(bed.drive_c('windows', copy)), copy)
 
 
 class HostileRegistry(unittest.TestCase):

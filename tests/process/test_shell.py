@@ -2,10 +2,11 @@
 hand-over to the clean-up program, in a real process under Wine."""
 import os
 import shutil
+import subprocess
 import time
 import unittest
 
-from winebed import NO_JRE_BOX, SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed, read_record
+from winebed import NO_JRE_BOX, SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed, jvm_runs, read_record
 
 SEMAPHORES = ('__kivinstall.sem', '__kivshow.sem')
 
@@ -146,6 +147,38 @@ class HandOver(unittest.TestCase):
             self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
             self.assertEqual(read_record(bed.path('cleanup-run.txt'))[b'argv[0]'], b'__cleanup.exe')
             self.assertFalse(bed.exists('cleanup.exe'))
+
+
+class OneRunPerFolder(unittest.TestCase):
+    # A double-click twice, or a deployment tool that retries: the second launcher starts
+    # while the first tests its JVM, and ends at once, with no box, leaving the run to it.
+    def test_a_second_launcher_in_the_folder_ends_at_once_and_the_first_runs_alone(self):
+        with WineBed() as bed:
+            hold = os.path.join(bed.root, 'hold')
+            jvm_bin = bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment',
+                                  config='version=1.3.1\nholdWhile=%s\n' % bed.windows_path(hold))
+            for control, second_code in [('exitCodeReport=true\n', 1618), ('', 0)]:
+                with self.subTest(second_code=second_code):
+                    bed.installation(control + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+                    before = len(jvm_runs(jvm_bin))
+                    open(hold, 'w').close()
+                    bed.start('')
+                    self.assertTrue(bed.wait_for(lambda: len(jvm_runs(jvm_bin)) > before))
+                    try:
+                        second = bed.wine(os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', 'launcher.exe',
+                                          '__cmdline.txt', timeout=20)
+                    except subprocess.TimeoutExpired:
+                        self.fail('the second launcher ran on beside the first')
+                    self.assertTrue(bed.running())
+                    os.remove(hold)
+                    run = bed.finish()
+                    self.assertIn(b'exit=%d' % second_code, second.stdout)
+                    self.assertEqual([run.exit_code, run.boxes], [0 if control else 1, []])
+                    # One version test and one wizard, of one run.
+                    runs = jvm_runs(jvm_bin)[before:]
+                    self.assertEqual([b' TestJvm ' in line for line in runs], [True, False])
+                    self.assertEqual(bed.log('jinstall.log').count(b'Preparing Java install wizard'), 1)
+                    os.remove(bed.path('jinstall.log'))
 
 
 if __name__ == '__main__':

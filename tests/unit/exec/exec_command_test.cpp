@@ -32,7 +32,7 @@ TEST_F(ExecCommandTest, MissingProgramGivesZeroAndThreeAlignedLinesWhereTheyAreS
 }
 
 // The runtime looks the program up by its bare path, while the program must see
-// its own name whole.
+// its own name whole, and its arguments as the caller quoted them.
 TEST_F(ExecCommandTest, RunsAProgramWhosePathHoldsABlank) {
     char module[MAX_PATH];
     std::string tests(module, GetModuleFileNameA(nullptr, module, MAX_PATH));
@@ -40,8 +40,8 @@ TEST_F(ExecCommandTest, RunsAProgramWhosePathHoldsABlank) {
     std::filesystem::create_directory(dir_ / "a b");
     ASSERT_TRUE(copyFile(tests.substr(0, tests.rfind('\\')) + "\\jvm_double.exe", program));
     writeFile("a b\\jvm-double.txt", "exitCode=3\n");
-    EXPECT_EQ(ExecCommand().execCommand(program), 1);
+    EXPECT_EQ(ExecCommand().execCommand(program, {"/s", "\"DIR=C:\\a b\""}), 1);
     std::string runs = readFile("a b\\jvm-runs.txt");
-    EXPECT_EQ(runs.substr(0, runs.find('|')), "\"" + program + "\"");
+    EXPECT_EQ(runs.substr(0, runs.find('|')), "\"" + program + "\" /s \"DIR=C:\\a b\"");
     EXPECT_FALSE(fileExists("errors.log"));
 }

@@ -21,12 +21,18 @@ TEST(ParseCommandLineTest, SwitchesAndPassThrough) {
         // Any word holding "-s" counts, a directory name included.
         {"-q C:\\my-stuff x", 1, 1, "x"},
         {"-q C:\\my-stuff", 1, 0, "C:\\my-stuff"},
+        // Inside a double-quoted argument no word is a switch.
+        {"-s \"C:\\Data\\my-stuff\\Acme Suite\"", 0, 1, "C:\\Data\\my-stuff\\Acme Suite"},
+        {"-q \"D:\\x-q  dir\\y\" z", 1, 0, "D:\\x-q  dir\\y"},
+        {"-s \"C:\\my-stuff\\x-q dir\"", 0, 1, "C:\\my-stuff\\x-q dir"},
+        {"\"C:\\a-s b\" -q x", 1, 0, "x"},
     };
     for (const auto& c : cases) {
         CommandLine result = parseCommandLine(c.commandLine);
         EXPECT_EQ(result.quiet, c.quiet) << c.commandLine;
         EXPECT_EQ(result.silent, c.silent) << c.commandLine;
         EXPECT_EQ(result.passThrough, c.passThrough) << c.commandLine;
+        EXPECT_EQ(isQuietCommandLine(c.commandLine), c.quiet || c.silent) << c.commandLine;
     }
 }
 
