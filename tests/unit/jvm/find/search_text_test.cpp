@@ -26,10 +26,7 @@ TEST(SearchTextTest, PathFoldersThatNameAHome) {
 
 // PATH entries: only absolute ones count anywhere; elevated, only those inside Program Files.
 TEST(SearchTextTest, AbsolutePathsAndFoldersInsideProgramFiles) {
-    const struct {
-        const char* path;
-        bool absolute, inside;
-    } cases[] = {
+    const struct { const char* path; bool absolute, inside; } cases[] = {
         {"C:\\Program Files", true, true},                {"c:\\PROGRAM FILES\\jdk.1\\bin", true, true},
         {"C:\\Program Files\\\\jdk\\bin", true, true},      {"\\\\server\\share\\jdk\\bin", true, false},
         {"C:\\Program Files Evil\\jdk\\bin", true, false},   {"D:\\Program Files\\jdk", true, false},
