@@ -36,7 +36,14 @@ std::string afterLastSlash(const std::string& text) {
 
 bool isWebAddress(const std::string& address) {
     for (const std::string scheme : {"http://", "https://"}) {
-        if (equalsIgnoringCase(address.substr(0, scheme.size()), scheme)) return true;
+        if (!equalsIgnoringCase(address.substr(0, scheme.size()), scheme)) continue;
+        // The shell hands the address to the browser's command, often "browser.exe" "%1":
+        // a quote or a line break would add arguments of the address's making.
+        for (std::string::size_type at = scheme.size(); at < address.size(); ++at) {
+            const unsigned char c = static_cast<unsigned char>(address[at]);
+            if (c <= ' ' || c >= 0x7F || std::strchr("\"<>\\^`{|}", c) != nullptr) return false;
+        }
+        return true;
     }
     return false;
 }

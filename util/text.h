@@ -41,7 +41,8 @@ std::vector<std::string> splitWords(const std::string& text);
 // (or before the first) means the current directory; nothing follows a final ";".
 std::vector<std::string> splitSearchPath(const std::string& searchPath);
 
-// True for an address that begins with "http://" or "https://" (any letter case).
+// True for an address that begins with "http://" or "https://" (any letter case)
+// and goes on in printable ASCII without blanks and without "<>\^`{|}.
 bool isWebAddress(const std::string& address);
 
 // The line without the blanks, carriage returns and line feeds that end it; a

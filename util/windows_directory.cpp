@@ -4,6 +4,7 @@
 
 #include "util/file_utils.h"
 #include "util/registry.h"
+#include "util/win_handles.h"
 
 namespace {
 
@@ -53,4 +54,22 @@ int findWindowsDirectory(int winNT, NineXKeyOnNt nineXKeyOnNt, std::string& resu
     }
     result.clear();
     return 0;
+}
+
+int findProgramFilesDirectory(unsigned long view, std::string& result) {
+    result.clear();
+    UniqueRegKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kWindowsCurrentVersion, 0, KEY_QUERY_VALUE | view, key.put()) ==
+            ERROR_SUCCESS ||
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, kNtCurrentVersion, 0, KEY_QUERY_VALUE | view, key.put()) ==
+            ERROR_SUCCESS) {
+        // An opened key decides, even without the value: the fixed default is not tried then.
+        std::string answer;
+        if (!readRegistryValue(key.get(), "ProgramFilesDir", kRegistryTextLimit, answer) || answer.empty()) return 0;
+        result = answer;
+        return 1;
+    }
+    if (!fileExists("C:\\Program Files")) return 0;
+    result = "C:\\Program Files";
+    return 1;
 }

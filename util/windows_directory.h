@@ -24,3 +24,9 @@ struct WindowsDirSource {
 // registry value that gave it, or null when none did.
 int findWindowsDirectory(int winNT, NineXKeyOnNt nineXKeyOnNt, std::string& result,
                          const WindowsDirSource** source = nullptr);
+
+// The Program Files directory: the value ProgramFilesDir of the first of the
+// two CurrentVersion keys that opens (in the registry view `view`, a
+// KEY_WOW64_* flag or 0 for the program's own), or "C:\Program Files" when
+// neither opens and it exists. 1 with the directory in `result`, else 0.
+int findProgramFilesDirectory(unsigned long view, std::string& result);

@@ -59,11 +59,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string all(reinterpret_cast<const char*>(data), size);
     std::string unknown;
     parseArchList(all, unknown);
-    archOfPeHeader(all);
-    peHeaderOffset(all);
+    // The input exactly as long as it is: a read past its end is the sanitizer's to see.
+    archOfPeHeader(reinterpret_cast<const char*>(data), size);
+    peHeaderOffset(reinterpret_cast<const char*>(data), size);
     releaseJavaVersion(all);
     const std::string java = javaVersionOfKeyName(all);
     FUZZ_CHECK(java == all || java.compare(0, 6, "1.8.0_") == 0);
     binFolderHome(all);
+    // Below a folder, never a part that climbs out of it again.
+    FUZZ_CHECK(!isInsideFolder(all, all.substr(0, size / 2)) || all.find("\\..\\", size / 2) == std::string::npos);
+    isAbsolutePath(all);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "jvm/find/jvm_arch.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "util/text.h"
 #include "util/unique_file.h"
@@ -10,7 +11,7 @@ namespace {
 const unsigned long kPeOffsetField = 0x3C;
 const unsigned long kLongestPeOffset = 0x10000000;  // beyond any real program's headers
 
-unsigned long littleEndian(const std::string& bytes, std::size_t at, std::size_t count) {
+unsigned long littleEndian(const char* bytes, std::size_t at, std::size_t count) {
     unsigned long value = 0;
     for (std::size_t i = count; i-- > 0;) value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
     return value;
@@ -46,27 +47,24 @@ bool is64Bit(JvmArch arch) {
     return arch == JvmArch::x64 || arch == JvmArch::arm64;
 }
 
-unsigned long peHeaderOffset(const std::string& dosHeader) {
-    if (dosHeader.size() < kPeOffsetField + 4 || dosHeader.compare(0, 2, "MZ") != 0) return 0;
-    unsigned long offset = littleEndian(dosHeader, kPeOffsetField, 4);
+unsigned long peHeaderOffset(const char* bytes, std::size_t size) {
+    if (size < kPeOffsetField + 4 || bytes[0] != 'M' || bytes[1] != 'Z') return 0;
+    unsigned long offset = littleEndian(bytes, kPeOffsetField, 4);
     return offset > kLongestPeOffset ? 0 : offset;
 }
 
-JvmArch archOfPeHeader(const std::string& peHeader) {
-    if (peHeader.size() < 6 || peHeader.compare(0, 4, std::string("PE\0\0", 4)) != 0) return JvmArch::unknown;
-    return archOfMachine(littleEndian(peHeader, 4, 2));
+JvmArch archOfPeHeader(const char* bytes, std::size_t size) {
+    if (size < 6 || std::memcmp(bytes, "PE\0\0", 4) != 0) return JvmArch::unknown;
+    return archOfMachine(littleEndian(bytes, 4, 2));
 }
 
 JvmArch archOfProgram(const std::string& path) {
     UniqueFile file = openFile(path.c_str(), "rb");
     if (!file) return JvmArch::unknown;
-    std::string bytes(64, '\0');
-    bytes.resize(std::fread(&bytes[0], 1, bytes.size(), file.get()));
-    unsigned long offset = peHeaderOffset(bytes);
+    char header[kPeOffsetField + 4];
+    unsigned long offset = peHeaderOffset(header, std::fread(header, 1, sizeof header, file.get()));
     if (offset == 0 || std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0) return JvmArch::unknown;
-    bytes.assign(6, '\0');
-    bytes.resize(std::fread(&bytes[0], 1, bytes.size(), file.get()));
-    return archOfPeHeader(bytes);
+    return archOfPeHeader(header, std::fread(header, 1, 6, file.get()));
 }
 
 unsigned parseArchList(const std::string& list, std::string& unknown) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 // The processor architecture a JVM's program is built for, read from the
@@ -11,14 +12,17 @@ const char* archName(JvmArch arch);
 // True for the 64-bit architectures, which are preferred among equal versions.
 bool is64Bit(JvmArch arch);
 
+// Both read only the `size` bytes at `bytes`: a buffer read from a short file
+// holds older bytes after them.
+
 // Where a program's PE header starts, from its first 64 bytes: the DOS
 // header's "MZ" and the offset at 0x3C. 0 for anything else (a batch file, a
 // truncated or foreign file).
-unsigned long peHeaderOffset(const std::string& dosHeader);
+unsigned long peHeaderOffset(const char* bytes, std::size_t size);
 
 // The architecture the PE header's first 6 bytes name: "PE\0\0" and the
 // machine field. Unknown for anything else.
-JvmArch archOfPeHeader(const std::string& peHeader);
+JvmArch archOfPeHeader(const char* bytes, std::size_t size);
 
 // The architecture of the program at `path`: reads only its headers.
 JvmArch archOfProgram(const std::string& path);

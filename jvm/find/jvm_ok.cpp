@@ -20,7 +20,9 @@ int JvmOk::jvmCorrectVersion(const std::string& required, const std::string& min
     std::string entryName = jvmCommandName;
     int result = jvmCorrectVersion(required, minimum, maximum, home, jvmCommandName, jvmPath);
     if (result) {
-        result = verifyRegistryVersion(required, minimum, maximum, versionText);
+        // Only a version the test reported may settle what a less precise key leaves open.
+        result = verdict_ == JvmVerdict::accepted ? verifyRegistryVersion(required, minimum, maximum, versionText)
+                                                  : verifyVersion(required, minimum, maximum, versionText);
         if (!result) {
             traceMessage(kTraceLog, "jvm doesn't meet criteria");
             verdict_ = JvmVerdict::registryOutsideBounds;

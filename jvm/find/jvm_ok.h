@@ -27,7 +27,8 @@ public:
     void traceCandidate(const std::string& source, const std::string& home);
 
     // With the version text the registry gives: the run test must pass and that
-    // text must fit too. On failure jvmCommandName is as it was at entry.
+    // text must fit too, leniently (verifyRegistryVersion) only when the test ran
+    // and reported a version. On failure jvmCommandName is as it was at entry.
     int jvmCorrectVersion(const std::string& required, const std::string& minimum,
                           const std::string& maximum, const std::string& versionText,
                           const std::string& home, std::string& jvmCommandName, std::string& jvmPath);

@@ -12,6 +12,7 @@
 #include "util/text.h"
 #include "util/token.h"
 #include "util/win_handles.h"
+#include "util/windows_directory.h"
 
 namespace {
 
@@ -157,10 +158,10 @@ private:
 // `visit` until it answers true, without testing any itself.
 class Sources {
 public:
-    Sources(Trace& trace, const ModernJvmSearch::SystemQueries& queries, const std::string& commandName)
-        : trace_(trace), elevated_(queries.elevated()), commandName_(commandName) {
+    Sources(Trace& trace, const std::string& commandName)
+        : trace_(trace), elevated_(tokenElevated()), commandName_(commandName) {
         // Without both views no flag at all: 9x refuses a key opened with access bits it does not know.
-        if (queries.bothViews()) {
+        if (systemHasBothViews()) {
             views_ = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
         } else {
             views_ = {0};
@@ -276,16 +277,17 @@ private:
         const std::vector<NotAJvm> notJvms = foldersThatAreNoJvm();
         std::string alternative = javaNameInsteadOf(commandName_);
         for (const std::string& folder : folders) {
-            if (!fileExists(folder + "\\" + commandName_) &&
+            // Judged before the folder is looked into: a share may hang, or be handed the user's credentials.
+            const char* why = untrusted(folder);
+            if (why == nullptr && !fileExists(folder + "\\" + commandName_) &&
                 (alternative.empty() || !fileExists(folder + "\\" + alternative))) {
                 continue;
             }
-            const char* why = nullptr;
             for (const NotAJvm& notJvm : notJvms) {
                 bool same = notJvm.beginning ? startsWithFolder(folder, notJvm.folder)
                                              : startsWithFolder(folder, notJvm.folder) &&
                                                    folder.size() == notJvm.folder.size();
-                if (same) why = notJvm.why;
+                if (why == nullptr && same) why = notJvm.why;
             }
             std::string home = binFolderHome(folder);
             if (why == nullptr && home.empty()) why = "not a JVM's bin folder";
@@ -299,6 +301,20 @@ private:
             if (visit(candidate)) return true;
         }
         return false;
+    }
+
+    // Why a folder of PATH is not even looked into, or null. A relative one would
+    // resolve against the installation. An elevated launcher takes only folders
+    // inside Program Files, which a user cannot write; any user may make a folder
+    // directly under C:\, and an old machine-wide entry may name one.
+    const char* untrusted(const std::string& folder) const {
+        if (!isAbsolutePath(folder)) return "not an absolute path";
+        if (!elevated_) return nullptr;
+        if (isNetworkPath(folder)) return "a network share";
+        for (const std::string& programFiles : programFiles_) {
+            if (isInsideFolder(folder, programFiles)) return nullptr;
+        }
+        return "outside the Program Files directories";
     }
 
     std::vector<std::string> processSearchPath(std::vector<std::string>& unnamed) {
@@ -319,6 +335,16 @@ private:
     std::vector<std::string> machineSearchPath(std::vector<std::string>& unnamed) {
         trace_.traceMessage(kTraceLog, "PATH searched: the machine-wide Path only, as the launcher runs elevated "
                                        "and the process's PATH holds the user's part");
+        std::string trusted;
+        for (REGSAM view : views_) {
+            std::string folder;
+            if (!findProgramFilesDirectory(view, folder)) continue;
+            folder = cleanJvmHome(folder);
+            if (!isAbsolutePath(folder) || isNetworkPath(folder)) continue;
+            programFiles_.push_back(folder);
+            trusted += (trusted.empty() ? "" : "; ") + folder;
+        }
+        trace_.traceMessage(kTraceLog, "PATH folders taken only inside the Program Files directories:", trusted);
         UniqueRegKey key;
         std::wstring value;
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMachineEnvironment, 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS ||
@@ -333,16 +359,15 @@ private:
     const bool elevated_;
     const std::string commandName_;
     std::vector<REGSAM> views_;
+    std::vector<std::string> programFiles_;  // elevated: the folders whose PATH entries count
 };
 
 }  // namespace
 
-ModernJvmSearch::ModernJvmSearch() : queries_{systemHasBothViews, tokenElevated} {}
-
 int ModernJvmSearch::search(const JvmBounds& bounds, std::string& jvmCommandName, std::string& jvmPath,
                             TestedJvms& tested) {
     const std::string entryName = jvmCommandName;
-    Sources sources(*this, queries_, entryName);
+    Sources sources(*this, entryName);
     auto test = [&](const JvmCandidate& candidate) {
         jvmCommandName = entryName;
         return testCandidate(candidate, bounds, window_, tested, jvmCommandName, jvmPath) != 0;
@@ -354,7 +379,7 @@ int ModernJvmSearch::search(const JvmBounds& bounds, std::string& jvmCommandName
 }
 
 void ModernJvmSearch::gather(const std::string& jvmCommandName, std::vector<JvmCandidate>& candidates) {
-    Sources sources(*this, queries_, jvmCommandName);
+    Sources sources(*this, jvmCommandName);
     auto keep = [&](const JvmCandidate& candidate) {
         candidates.push_back(candidate);
         return false;

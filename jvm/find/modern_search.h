@@ -12,18 +12,10 @@
 // views on 64-bit Windows; the vendors' keys under HKEY_CURRENT_USER; JAVA_HOME,
 // JDK_HOME and JRE_HOME; last the folders of PATH. An elevated launcher does not
 // trust HKEY_CURRENT_USER and the variables, which any program of the user can
-// write, and reads only the machine-wide part of PATH.
+// write, reads only the machine-wide part of PATH, and of it only the folders
+// inside Program Files.
 class ModernJvmSearch : public Trace {
 public:
-    // What the search asks of the system; tests answer in its place.
-    struct SystemQueries {
-        bool (*bothViews)();  // 64-bit Windows: a 64-bit and a 32-bit registry view
-        bool (*elevated)();   // the launcher's token is elevated
-    };
-
-    ModernJvmSearch();
-    explicit ModernJvmSearch(SystemQueries queries) : queries_(queries) {}
-
     void setHwnd(WindowHandle window) { window_ = window; }
 
     // Tests the candidates in the search order until one passes (jvmChoose=first).
@@ -37,6 +29,5 @@ public:
     void gather(const std::string& jvmCommandName, std::vector<JvmCandidate>& candidates);
 
 private:
-    SystemQueries queries_;
     WindowHandle window_ = nullptr;
 };

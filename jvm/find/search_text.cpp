@@ -67,3 +67,32 @@ std::string binFolderHome(const std::string& folder) {
 bool startsWithFolder(const std::string& path, const std::string& start) {
     return !start.empty() && lower(path).compare(0, start.size(), lower(start)) == 0;
 }
+
+bool isAbsolutePath(const std::string& path) {
+    if (path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')) &&
+        path[1] == ':' && path[2] == '\\') {
+        return true;
+    }
+    if (!isNetworkPath(path)) return false;
+    std::string::size_type share = path.find('\\', 2);
+    return share != std::string::npos && share > 2 && share + 1 < path.size() && path[share + 1] != '\\';
+}
+
+bool isNetworkPath(const std::string& path) {
+    return path.compare(0, 2, "\\\\") == 0;
+}
+
+bool isInsideFolder(const std::string& path, const std::string& folder) {
+    if (folder.empty() || !startsWithFolder(path, folder)) return false;
+    if (path.size() == folder.size()) return true;
+    if (path[folder.size()] != '\\' && path[folder.size()] != '/') return false;
+    std::string::size_type start = folder.size() + 1;
+    while (start <= path.size()) {
+        std::string::size_type end = path.find_first_of("\\/", start);
+        if (end == std::string::npos) end = path.size();
+        std::string part = path.substr(start, end - start);
+        if (!part.empty() && part.find_first_not_of(". ") == std::string::npos) return false;
+        start = end + 1;
+    }
+    return true;
+}

@@ -24,3 +24,15 @@ std::string binFolderHome(const std::string& folder);
 // letters only): `path` is the folder itself, lies below it, or only shares
 // its beginning (javapath_target_7 for javapath).
 bool startsWithFolder(const std::string& path, const std::string& start);
+
+// True for a path that names the same folder whatever the current directory:
+// a drive letter, ":" and "\" (C:\jdk\bin), or a share (\\server\share). A
+// relative one (jdk\bin, .\bin, C:bin) would resolve against the installation.
+bool isAbsolutePath(const std::string& path);
+
+// True for a path that begins with "\\": a share, or a device path.
+bool isNetworkPath(const std::string& path);
+
+// True when `path` is `folder` or lies below it (ASCII letters in either case),
+// with no part that only dots and blanks make: ".." could climb out again.
+bool isInsideFolder(const std::string& path, const std::string& folder);

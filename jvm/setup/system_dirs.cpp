@@ -4,8 +4,6 @@
 #include "jvm/find/win_version.h"
 #include "jvm/setup/install_jvm.h"
 #include "util/file_utils.h"
-#include "util/registry.h"
-#include "util/win_handles.h"
 #include "util/windows_directory.h"
 
 int InstallJvm::isWinNT() {
@@ -13,27 +11,9 @@ int InstallJvm::isWinNT() {
 }
 
 int InstallJvm::getProgramFilesDirectory(std::string& result) {
-    result.clear();
-    std::string answer;
-    bool found = false;
-    UniqueRegKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kWindowsCurrentVersion, 0, KEY_QUERY_VALUE, key.put()) ==
-            ERROR_SUCCESS ||
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, kNtCurrentVersion, 0, KEY_QUERY_VALUE, key.put()) ==
-            ERROR_SUCCESS) {
-        // An opened key decides, even without the value: the fixed default is not tried then.
-        found = readRegistryValue(key.get(), "ProgramFilesDir", kRegistryTextLimit, answer) &&
-                !answer.empty();
-    } else if (fileExists("C:\\Program Files")) {
-        answer = "C:\\Program Files";
-        found = true;
-    }
-    if (!found) {
-        traceMessage(kTraceLog, "Unable to find Program Files directory in registry");
-        return 0;
-    }
-    result = answer;
-    return 1;
+    if (findProgramFilesDirectory(0, result)) return 1;
+    traceMessage(kTraceLog, "Unable to find Program Files directory in registry");
+    return 0;
 }
 
 int InstallJvm::getWindowsDirectory(std::string& result) {

@@ -14,20 +14,22 @@ OFFER = (NO_JRE + b'\r\rJava can be downloaded from:\r' + PAGE.encode() + SUFFIX
 
 
 class OwnFolder(unittest.TestCase):
-    # A deployment tool starts the launcher by its full path from a folder of its own.
+    # A deployment tool starts the launcher by its full path from a folder of its own. On a CD
+    # (D:\launcher.exe beside D:\kiv.control) "D:" alone would name that drive's current folder.
     def test_started_from_another_folder_it_works_in_its_own_and_writes_nothing_in_the_callers(self):
-        with WineBed() as bed:
-            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
-            bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
-            caller = bed.drive_c('caller')
-            os.makedirs(caller)
-            run = bed.run('-q C:\\target', from_dir=caller)
-            self.assertEqual(run.boxes, [])
-            self.assertTrue(bed.exists('wizard-run.txt'))
-            self.assertEqual(os.listdir(caller), [])
-            notes = [l for l in bed.log('jinstall.log') if l.startswith(b'kiv.control is not in the current')]
-            self.assertEqual(notes, [b'kiv.control is not in the current directory C:\\caller: the launcher\'s '
-                                     b'own folder ' + bed.windows_path(bed.install_dir).encode() + b' is used'])
+        for drive in (None, 'd'):
+            with self.subTest(drive=drive), WineBed() as bed:
+                if drive:
+                    bed.map_drive(drive, bed.install_dir)
+                bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
+                bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+                caller = bed.path('caller') if drive else bed.drive_c('caller')
+                os.makedirs(caller)
+                run = bed.run('-q C:\\target', from_dir=caller)
+                self.assertEqual([run.boxes, bed.exists('wizard-run.txt'), os.listdir(caller)], [[], True, []])
+                names = (b'D:\\caller', b'D:') if drive else (b'C:\\caller', bed.windows_path(bed.install_dir).encode())
+                self.assertEqual([l for l in bed.log('jinstall.log') if l.startswith(b'kiv.control is not in')], [
+                    b'kiv.control is not in the current directory %s: the launcher\'s own folder %s is used' % names])
 
     # A caller's folder that holds a control file of its own is the installation: nothing changes.
     def test_a_control_file_in_the_current_directory_keeps_it_whatever_lies_beside_the_launcher(self):
@@ -43,6 +45,7 @@ class OwnFolder(unittest.TestCase):
 
 
 class Caption(unittest.TestCase):
+    # Boxes before the control file was read keep the established caption.
     def test_the_authors_caption_is_on_every_box_after_the_control_file_was_read(self):
         with WineBed() as bed:
             bed.installation('messageCaption=Acme Widgets Setup\njvmVersion=1.4.2\n')
@@ -55,13 +58,8 @@ class Caption(unittest.TestCase):
                              'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\nappletUrl=start.html\n')
             bed.write('start.html', '<html></html>')
             self.assertEqual([box[1] for box in bed.run('').boxes], [b'Acme Widgets Setup'])
-
-    def test_boxes_before_the_control_file_was_read_keep_the_established_caption(self):
-        with WineBed() as bed:
-            bed.installation('messageCaption=Acme Widgets Setup\n')
             os.mkdir(bed.path('__kiv.control'))  # the repaired copy cannot be made
-            run = bed.run('')
-            self.assertEqual([box[1] for box in run.boxes], [b'Kivrelle Installer: Error'] * 2)
+            self.assertEqual([box[1] for box in bed.run('').boxes], [b'Kivrelle Installer: Error'] * 2)
 
 
 class DownloadPage(unittest.TestCase):

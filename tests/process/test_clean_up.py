@@ -93,7 +93,8 @@ class CleanUp(unittest.TestCase):
             start = os.path.join(bed.root, 'start dir')
             make_file(os.path.join(start, 'errors.log'), 'an earlier run\'s line\r\n')
             bed.write('startdir.txt', bed.windows_path(start) + '   \r\n')
-            bed.write('kivpand.log', b'')
+            bed.write('kivpand.log', b'unpacked by the self-extractor\r\n')
+            bed.write('old.kivpand.log', b'')
             bed.write('unpack.log', b'unpacked 3 files\r\n')
             control = 'jvmRequiredVersion=1.3\njvmCommandName=java.exe\njvmClasspathSwitch=-cp\n'
             bed.installation(control)
@@ -106,8 +107,9 @@ class CleanUp(unittest.TestCase):
             self.assertIn(b'Valid version of javaw.exe: 1.3', trace)
             self.assertEqual(trace[-2:], [b'install ok: false',
                                           b'copying log files to ' + bed.windows_path(start).encode()])
-            self.assertEqual(bed.read(os.path.join(start, 'unpack.log')), b'unpacked 3 files\r\n')
-            self.assertEqual([os.path.exists(os.path.join(start, 'kivpand.log')), bed.exists('startdir.txt'),
+            self.assertEqual([bed.read(os.path.join(start, name)) for name in ('unpack.log', 'kivpand.log')],
+                             [b'unpacked 3 files\r\n', b'unpacked by the self-extractor\r\n'])
+            self.assertEqual([os.path.exists(os.path.join(start, 'old.kivpand.log')), bed.exists('startdir.txt'),
                               bed.exists('jinstall.sem')], [False, False, False])
             # The log the first run made and kept is now the author's: kept, and the console program runs.
             bed.add_jvm('Program Files\\JavaSoft\\JRE\\1.3.1', '1.3.1', names=('java.exe', 'javaw.exe'),

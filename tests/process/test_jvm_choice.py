@@ -11,6 +11,14 @@ MODERN = 'jvmSearchModern=true\njvmVersionCompare=numeric\njvmCommandName=javaw.
 ZULU = r'HKLM\SOFTWARE\Azul Systems\Zulu\zulu-'
 VIEW = ' (64-bit view)' if ARCH == 'win64' else ''  # `reg add` writes the native view
 ENVIRONMENT = r'HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
+CYRILLIC = '\u0434\u0436\u0430\u0432\u0430'  # 'java' in Russian
+# The other registry view's Program Files, where there is one.
+PROGRAM_FILES = 'Program Files (x86)' if ARCH == 'win64' else 'Program Files'
+
+
+def missing(trace, *lines):
+    """The lines the trace lacks."""
+    return [line for line in lines if line not in trace]
 
 
 def zulu(bed, home, key, reported, **more):
@@ -51,24 +59,51 @@ class Places(unittest.TestCase):
                           b'key HKLM\\SOFTWARE\\Other Vendor\\JRE; versions compared by numbers; '
                           b'version test limited to 60 seconds', bed.log('jinstall.log'))
 
-    # Wine runs every program elevated: only the machine-wide Path is read, and of it only a
-    # folder that ends in \bin and holds the program names a home.
-    def test_path_folders_that_end_in_bin_and_hold_the_program_name_their_parent(self):
+
+class UserSources(unittest.TestCase):
+    # Elevated (Wine's default) nothing a user can write counts: HKCU, the variables, the user's part of PATH,
+    # any folder outside Program Files. Unelevated each source is searched once. No road takes a relative folder.
+    def test_what_counts_elevated_and_unelevated(self):
         with WineBed() as bed:
-            bed.add_jvm('pathjdk', '17')
+            bins = {name: bed.add_jvm(home, version, key=key) for name, home, version, key in [
+                ('hkcu', 'hkcu', '11', r'HKCU\SOFTWARE\JavaSoft\JDK\11'), ('java', CYRILLIC, '12', None),
+                ('jdk', 'jdkhome', '13', None), ('jre', 'jrehome', '14', None), ('machine', 'pathjdk', '17', None),
+                ('trusted', PROGRAM_FILES + r'\jdk', '17', None), ('user', 'userjdk', '16', None)]}
             bed.add_jvm('nobin', '17', in_bin=False)
-            user = bed.add_jvm('userjdk', '17')
+            bins['relative'] = bed.path(os.path.join('relative', 'bin'))
+            shutil.copytree(bins['user'], bins['relative'])
             shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), bed.drive_c('windows', 'javaw.exe'))
-            bed.reg_add(ENVIRONMENT, 'PATH', '%SystemRoot%\\system32;%SystemRoot%;C:\\nobin;'
-                        '"%SystemDrive%\\pathjdk\\bin\\"', kind='REG_EXPAND_SZ')
-            bed.launch_env = {'WINEPATH': r'C:\userjdk\bin'}  # the user's part of the process's PATH
+            bed.reg_add(ENVIRONMENT, 'PATH', '%SystemRoot%;relative\\bin;\\\\server\\share\\bin;C:\\nobin;'
+                        '"%SystemDrive%\\pathjdk\\bin\\";C:\\' + PROGRAM_FILES + '\\jdk\\bin', kind='REG_EXPAND_SZ')
+            bed.launch_env = {'JAVA_HOME': 'C:\\' + CYRILLIC, 'JDK_HOME': r'C:\jdkhome', 'JRE_HOME': r'"C:\jrehome\"',
+                              'WINEPATH': r'C:\userjdk\bin'}  # Wine puts it first in the process's PATH
             bed.installation(MODERN + 'jvmMinVersion=17\n', trace=True)
             self.assertEqual(bed.run('').boxes, [])
             trace = bed.log('jinstall.log')
-            self.assertIn(b'PATH entry not used, the Windows directory: C:\\windows', trace)
-            self.assertIn(b'PATH entry not used, not a JVM\'s bin folder: C:\\nobin', trace)
-            self.assertEqual(bed.candidates(), [b'PATH C:\\pathjdk\\bin, home C:\\pathjdk, version 17: accepted'])
-            self.assertEqual(runs(user), [])
+            self.assertEqual(missing(trace, b'HKEY_CURRENT_USER, JAVA_HOME, JDK_HOME and JRE_HOME not searched: the '
+                                    b'launcher runs elevated, and any program of the user can write them',
+                                    b'PATH entry not used, not an absolute path: relative\\bin',
+                                    b'PATH entry not used, a network share: \\\\server\\share\\bin',
+                                    b'PATH entry not used, outside the Program Files directories: '
+                                    b'C:\\pathjdk\\bin'), [])
+            self.assertEqual(bed.candidates(), [b'PATH C:\\%s\\jdk\\bin, home C:\\%s\\jdk, version 17: accepted'
+                                                % ((PROGRAM_FILES.encode(),) * 2)])
+            self.assertEqual([name for name, bin_dir in bins.items() if runs(bin_dir)], ['trusted'])
+
+            bed.installation(MODERN + 'jvmMinVersion=17\n')  # the trace goes on
+            self.assertEqual(bed.run('', token='limited').boxes, [])
+            trace = bed.log('jinstall.log')[len(trace):]
+            self.assertEqual(missing(trace, b'PATH entry not used, not an absolute path: relative\\bin',
+                                    b'PATH entry not used, the Windows directory: C:\\windows',
+                                    b'PATH entry not used, not a JVM\'s bin folder: C:\\nobin'), [])
+            # Only its short form names the Cyrillic JAVA_HOME, whose JVM reports 12.
+            lines = [l for l in bed.candidates()[1:] if b'tested before' not in l]
+            self.assertEqual([l.split(b', home ')[0] for l in lines], [
+                b'HKCU\\SOFTWARE\\JavaSoft\\JDK\\11' + VIEW.encode(), b'JAVA_HOME', b'JDK_HOME', b'JRE_HOME',
+                b'PATH C:\\userjdk\\bin', b'PATH C:\\pathjdk\\bin'])
+            self.assertEqual([l.split(b', version ')[1][:2] for l in lines], [b'%d' % v for v in (11, 12, 13, 14, 16, 17)])
+            self.assertTrue(lines[-1].endswith(b'17: accepted'))
+            self.assertEqual(runs(bins['relative']), [])
 
 
 class Architecture(unittest.TestCase):
@@ -113,26 +148,25 @@ class Newest(unittest.TestCase):
                 self.assertEqual(bed.run('').boxes, [])
                 trace = bed.log('jinstall.log')
                 ranked = [l.split(b':')[0] for l in trace if l.startswith(b'jvm candidate ranked by version')]
-                self.assertEqual(ranked[:4], [b'jvm candidate ranked by version 25, %s' % NATIVE.encode(),
-                                              b'jvm candidate ranked by version 21, %s' % NATIVE.encode(),
-                                              b'jvm candidate ranked by version 17, %s' % NATIVE.encode(),
-                                              b'jvm candidate ranked by version 1.8.0, %s' % NATIVE.encode()])
+                self.assertEqual(ranked[:4], [b'jvm candidate ranked by version %s, %s' % (version, NATIVE.encode())
+                                              for version in (b'25', b'21', b'17', b'1.8.0')])
                 self.assertIn(b'Found correct version of JVM: C:\\%s\\bin\\javaw.exe' % winner.encode(), trace)
                 started = [home for home, bin_dir in homes.items() if runs(bin_dir)]
                 self.assertEqual(started, ['current'] if winner == 'current' else ['zulu21', 'current'])
 
-    # The keys' names give no version here; both homes' release files give the same.
-    def test_a_64_bit_jvm_goes_before_a_32_bit_one_of_the_same_version(self):
+    # The keys' names give no version here; the homes' release files give the same.
+    def test_a_64_bit_jvm_goes_before_a_32_bit_one_of_the_same_version_then_the_search_order(self):
         with WineBed() as bed:
-            for home, key, machine in [('zulu32', 'a', 'x86'), ('zulu64', 'b', 'x64')]:
+            for home, key, machine in [('zulu32', 'a', 'x86'), ('zulu64', 'b', 'x64'), ('zulu64c', 'c', 'x64')]:
                 zulu(bed, home, key, '17', **({} if NATIVE == machine else {'machine': machine}))
                 with open(bed.drive_c(home, 'release'), 'w') as f:
                     f.write('JAVA_VERSION="17"\n')
             bed.installation(self.CONTROL, trace=True)
             bed.run('')
             ranked = [l for l in bed.log('jinstall.log') if l.startswith(b'jvm candidate ranked by version')]
-            self.assertEqual(ranked, [b'jvm candidate ranked by version 17, x64: ' + (ZULU + 'b' + VIEW).encode(),
-                                      b'jvm candidate ranked by version 17, x86: ' + (ZULU + 'a' + VIEW).encode()])
+            self.assertEqual(ranked, [b'jvm candidate ranked by version 17, %s: %s' % (
+                                          arch, (ZULU + key + VIEW).encode())
+                                      for arch, key in [(b'x64', 'b'), (b'x64', 'c'), (b'x86', 'a')]])
             winner = 'zulu64' if NATIVE == 'x64' else 'zulu32'
             self.assertIn(b'Found correct version of JVM: C:\\%s\\bin\\javaw.exe' % winner.encode(),
                           bed.log('jinstall.log'))
@@ -159,24 +193,34 @@ class TestWithOptions(unittest.TestCase):
 
 
 class VendorVersions(unittest.TestCase):
-    def test_a_registry_version_less_precise_than_the_minimum_is_left_to_the_test(self):
+    # Without TestJvm.class nothing reports a version: the key's own must fit as it is.
+    def test_a_registry_version_less_precise_than_the_minimum_is_left_to_a_test_that_ran(self):
         with WineBed() as bed:
             bed.add_jvm('jre8', '1.8.0_401', product='Java Runtime Environment', subkey='1.8', micro='0')
-            bed.installation('jvmVersionCompare=numeric\njvmMinVersion=1.8.0_77\njvmCommandName=javaw.exe\n')
-            self.assertEqual(bed.run('').boxes, [])
-            self.assertTrue(bed.exists('wizard-run.txt'))
+            for tested in (True, False):
+                bed.installation('jvmVersionCompare=numeric\njvmMinVersion=1.8.0_77\njvmCommandName=javaw.exe\n')
+                if not tested:
+                    os.remove(bed.path('TestJvm.class'))
+                self.assertEqual(bed.run('').texts, [] if tested else [NO_JRE_BOX])
 
+    # Without jvmSearchModern nothing of today's places is searched: no view, no vendor's key.
     def test_an_msi_product_version_under_the_javasoft_keys_is_read_as_its_java_version(self):
         for modern in (True, False):
             with self.subTest(modern=modern), WineBed() as bed:
                 bed.add_jvm('temurin8', '1.8.0_392', product='Java Runtime Environment', subkey='8.0.392.8')
+                today = [bed.add_jvm('jdk', '1.8.0_1', product='JDK'), zulu(bed, 'zulu', '8', '1.8.0_2')]
                 bed.installation(('jvmSearchModern=true\n' if modern else '') +
                                  'jvmRequiredVersion=1.8\njvmCommandName=javaw.exe\n', trace=True)
                 run = bed.run('')
                 self.assertEqual(run.texts, [] if modern else [NO_JRE_BOX])
+                trace = bed.log('jinstall.log')
                 if modern:
                     self.assertEqual(bed.candidates(), [b'HKLM\\SOFTWARE\\JavaSoft\\Java Runtime Environment\\8.0.392.8, '
                                                        b'home C:\\temurin8, version 1.8.0_392: accepted'])
+                else:
+                    self.assertFalse([l for l in trace if b'JavaSoft\\JDK' in l or b'candidate' in l or b'view' in l])
+                    self.assertEqual([runs(t) for t in today] + [trace.count(b'unable to find a compatible Jvm')],
+                                     [[], [], 3])
 
 
 if __name__ == '__main__':

@@ -199,6 +199,7 @@ class WineBed:
     def __init__(self, install_name='install dir', display=None):
         """display: an X display to show the windows on; by default a private Xvfb."""
         self.install_name = install_name
+        self.drives = {}  # Unix folder: the Wine drive mapped to it
         self.launch_env = {}  # extra environment for the launcher alone
         self.answer = 'no'  # what the box watcher answers a box that asks Yes or No
         self.display = display.lstrip(':') if display else None
@@ -309,7 +310,16 @@ class WineBed:
         return [line[15:] for line in self.log('jinstall.log') if line.startswith(b'jvm candidate: ')]
 
     def windows_path(self, unix_path):
+        for folder, drive in self.drives.items():
+            if unix_path == folder or unix_path.startswith(folder + '/'):
+                return drive + unix_path[len(folder):].replace('/', '\\')
         return 'Z:' + unix_path.replace('/', '\\')
+
+    def map_drive(self, letter, folder):
+        """Makes a Wine drive of a folder (a dosdevices link), as a CD or a mapped drive;
+        windows_path then names what lies in it by that drive."""
+        os.symlink(folder, os.path.join(self.prefix, 'dosdevices', letter + ':'))
+        self.drives[folder] = letter.upper() + ':'
 
     # --- Wine -----------------------------------------------------------------------
 

@@ -18,6 +18,13 @@ TEST(CompareIgnoringCaseTest, FoldsOnlyAsciiLettersToLowerCase) {
     EXPECT_LT(compareIgnoringCase("1.2", "1.2.0"), 0);
     EXPECT_GT(compareIgnoringCase("1.10", "1.1"), 0);
     EXPECT_FALSE(equalsIgnoringCase("\xc9t\xe9", "\xe9t\xe9"));
-    EXPECT_TRUE(isWebAddress("HTTPS://example.invalid/java") && isWebAddress("http://x"));
+}
+
+// The browser's command takes the address as "%1": nothing in it may end the argument.
+TEST(IsWebAddressTest, PrintableAsciiWithoutBlanksQuotesOrBracketsAfterTheScheme) {
+    EXPECT_TRUE(isWebAddress("HTTPS://example.invalid/java?a=1&b=%22#top") && isWebAddress("http://x"));
     EXPECT_FALSE(isWebAddress("C:\\tools\\getjava.exe") || isWebAddress("file://C:/x.html") || isWebAddress("http"));
+    for (char c : std::string(" \"<>\\^`{|}\r\n\t\x7f\xe9\0", 16)) {
+        EXPECT_FALSE(isWebAddress(std::string("https://a") + c + "b")) << static_cast<int>(c);
+    }
 }

@@ -23,3 +23,22 @@ TEST(SearchTextTest, PathFoldersThatNameAHome) {
     EXPECT_TRUE(startsWithFolder("C:\\ProgramData\\Oracle\\Java\\javapath_target_7", "c:\\programdata\\oracle\\java\\javapath"));
     EXPECT_FALSE(startsWithFolder("C:\\Windows", ""));
 }
+
+// PATH entries: only absolute ones count anywhere; elevated, only those inside Program Files.
+TEST(SearchTextTest, AbsolutePathsAndFoldersInsideProgramFiles) {
+    const struct { const char* path; bool absolute, inside; } cases[] = {
+        {"C:\\Program Files", true, true},                {"c:\\PROGRAM FILES\\jdk.1\\bin", true, true},
+        {"C:\\Program Files\\\\jdk\\bin", true, true},      {"\\\\server\\share\\jdk\\bin", true, false},
+        {"C:\\Program Files Evil\\jdk\\bin", true, false},   {"D:\\Program Files\\jdk", true, false},
+        {"C:\\Program Files\\..\\evil\\bin", true, false}, {"C:\\Program Files\\jdk/../../evil", true, false},
+        {"C:\\Program Files\\...\\bin", true, false},       {"C:\\Program Files\\. \\bin", true, false},
+        {"jdk\\bin", false, false}, {".\\bin", false, false},   {"C:bin", false, false},
+        {"\\jdk\\bin", false, false}, {"1:\\bin", false, false}, {"\\\\server", false, false},
+        {"\\\\server\\", false, false}, {"\\\\\\share", false, false}, {"", false, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isAbsolutePath(c.path), c.absolute) << c.path;
+        EXPECT_EQ(isInsideFolder(c.path, "C:\\Program Files"), c.inside) << c.path;
+    }
+    EXPECT_TRUE(isNetworkPath("\\\\server\\share") && !isNetworkPath("C:\\jdk") && !isInsideFolder("C:\\x", ""));
+}
