@@ -14,20 +14,25 @@ OFFER = (NO_JRE + b'\r\rJava can be downloaded from:\r' + PAGE.encode() + SUFFIX
 
 
 class OwnFolder(unittest.TestCase):
-    # A deployment tool starts the launcher by its full path from a folder of its own.
+    # A deployment tool starts the launcher by its full path from a folder of its own. Also under
+    # Shift-JIS (code page 932), where the second byte of the character in the launcher's name
+    # is a backslash: cut byte by byte, its folder was a wrong one, on NT and 98 alike.
     def test_started_from_another_folder_it_works_in_its_own_and_writes_nothing_in_the_callers(self):
-        with WineBed() as bed:
-            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
-            bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
-            caller = bed.drive_c('caller')
-            os.makedirs(caller)
-            run = bed.run('-q C:\\target', from_dir=caller)
-            self.assertEqual(run.boxes, [])
-            self.assertTrue(bed.exists('wizard-run.txt'))
-            self.assertEqual(os.listdir(caller), [])
-            notes = [l for l in bed.log('jinstall.log') if l.startswith(b'kiv.control is not in the current')]
-            self.assertEqual(notes, [b'kiv.control is not in the current directory C:\\caller: the launcher\'s '
-                                     b'own folder ' + bed.windows_path(bed.install_dir).encode() + b' is used'])
+        for name, version in (('launcher.exe', None), ('\u8868.exe', 'win10'), ('\u8868.exe', 'win98')):
+            with self.subTest(version), WineBed(locale=version and 'ja_JP', launcher_name=name) as bed:
+                if version:
+                    bed.reg_add('HKCU\\Software\\Wine\\AppDefaults\\' + name, 'Version', version)
+                bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
+                bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+                caller = bed.drive_c('caller')
+                os.makedirs(caller)
+                run = bed.run('-q C:\\target', from_dir=caller)
+                self.assertEqual(run.boxes, [])
+                self.assertTrue(bed.exists('wizard-run.txt'))
+                self.assertEqual(os.listdir(caller), [])
+                notes = [l for l in bed.log('jinstall.log') if l.startswith(b'kiv.control is not in the current')]
+                self.assertEqual(notes, [b'kiv.control is not in the current directory C:\\caller: the launcher\'s '
+                                         b'own folder ' + bed.windows_path(bed.install_dir).encode() + b' is used'])
 
     # A caller's folder that holds a control file of its own is the installation: nothing changes.
     def test_a_control_file_in_the_current_directory_keeps_it_whatever_lies_beside_the_launcher(self):
