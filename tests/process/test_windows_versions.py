@@ -82,8 +82,7 @@ class EveryRelease(unittest.TestCase):
             self.assertEqual(record[b'native.properties'][:2],
                              [b'nativeJvmHomeDir=C:/jre', b'nativeJvmInstalled=false'])
             for place in ((home, 'identitydb.obj'), (home, 'profiles', login, 'identitydb.obj')):
-                with open(bed.drive_c(*place), 'rb') as f:
-                    self.assertEqual(f.read(), STORE)
+                self.assertEqual(bed.read(bed.drive_c(*place)), STORE)
             other_home, other_login = FAMILY[not nt]
             self.assertFalse(os.path.exists(bed.drive_c(other_home, 'identitydb.obj')))
             self.assertFalse(os.path.exists(bed.drive_c(home, 'profiles', other_login)))
@@ -122,11 +121,9 @@ class EveryRelease(unittest.TestCase):
             for name in ('javaw.exe', 'java.exe', 'system/msvcrt.dll'):
                 self.assertTrue(os.path.exists(bed.drive_c(home, name)), name)
                 self.assertFalse(os.path.exists(bed.drive_c(FAMILY[not nt][0], name)), name)
-            with open(bed.drive_c(home, 'jre', 'lib', 'security', 'java.policy'), 'rb') as f:
-                self.assertEqual(f.read(), POLICY)  # the policy goes into the JVM just installed
-            # A launcher the Windows directory holds already is never replaced.
-            with open(bed.drive_c(home, 'java.exe'), 'rb') as f:
-                self.assertEqual(f.read(), OWN_JAVA)
+            # The policy goes into the JVM just installed; a launcher the Windows directory holds is never replaced.
+            self.assertEqual(bed.read(bed.drive_c(home, 'jre', 'lib', 'security', 'java.policy')), POLICY)
+            self.assertEqual(bed.read(bed.drive_c(home, 'java.exe')), OWN_JAVA)
 
 
 def nt_values(*missing):
@@ -206,8 +203,7 @@ class FamilyBranches(unittest.TestCase):
                     names.update({key: reg_text(value) for key, value in values.items()})
                     plays(bed, version, names)
                     shutil.rmtree(bed.drive_c('windows', 'profiles'), ignore_errors=True)
-                    bed.installation(KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n',
-                                     trace=True)
+                    bed.installation(KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
                     bed.write('identitydb.obj', STORE)
                     self.assertEqual(bed.run('').texts, [])
                     self.assertTrue(bed.exists('wizard-run.txt'))

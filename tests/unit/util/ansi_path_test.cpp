@@ -96,8 +96,6 @@ TEST_F(AnsiCurrentDirectoryTest, ACurrentDirectoryTheCodePageCannotHoldBecomesIt
     ASSERT_EQ(_chdir(here.c_str()), 0);
     EXPECT_EQ(useAnsiCurrentDirectory(kNoShortNames).kind, AnsiPath::Kind::asIs);
     EXPECT_EQ(getCurrentDir(), here);
-    std::remove((named.path + "\\marker").c_str());
-    RemoveDirectoryW(cyrillic.c_str());
 }
 
 static bool holdsControlFile() {
@@ -118,7 +116,4 @@ TEST_F(AnsiCurrentDirectoryTest, TheProgramsFolderIsEnteredInWideCharactersEvenW
     EXPECT_EQ(std::wstring(current, GetCurrentDirectoryW(MAX_PATH, current)), own);  // not a short name
     // On a volume without 8.3 names the run then ends there as unnamed, not in the caller's folder.
     EXPECT_EQ(useAnsiCurrentDirectory(kNoShortNames).kind, AnsiPath::Kind::unnamed);
-    std::remove("kiv.control");
-    ASSERT_EQ(_chdir(here.c_str()), 0);
-    RemoveDirectoryW(own.c_str());
 }

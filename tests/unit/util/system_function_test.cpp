@@ -8,11 +8,10 @@ TEST(SystemFunctionTest, OnTheNineXFamilyTheWideAndTheNtOnlyFunctionsAreMissing)
         const char* module;
         const char* name;
         bool onNineX;
-    } rows[] = {{"kernel32", "GetModuleFileNameW", false}, {"kernel32", "SetCurrentDirectoryW", false},
-                {"kernel32", "MoveFileExA", false},        {"kernel32", "IsWow64Process", false},
-                {"advapi32", "RegQueryValueExW", false},   {"advapi32", "GetTokenInformation", false},
-                {"advapi32", "OpenProcessToken", false},   {"kernel32", "GetModuleFileNameA", true},
-                {"advapi32", "RegQueryValueExA", true},    {"kernel32", "MultiByteToWideChar", true}};
+    } rows[] = {{"kernel32", "SetCurrentDirectoryW", false}, {"kernel32", "MoveFileExA", false},
+                {"kernel32", "IsWow64Process", false},       {"advapi32", "RegQueryValueExW", false},
+                {"advapi32", "GetTokenInformation", false},  {"advapi32", "OpenProcessToken", false},
+                {"kernel32", "GetModuleFileNameA", true},    {"advapi32", "RegQueryValueExA", true}};
     for (const auto& row : rows) {
         HMODULE module = GetModuleHandleA(row.module);
         EXPECT_NE(runTimeFunction(module, row.name, windows7), nullptr) << row.name;
