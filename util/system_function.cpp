@@ -21,7 +21,7 @@ bool releaseLacks(DWORD version, const char* name) {
     const std::size_t length = std::strlen(name);
     if (length > 1 && name[length - 1] == 'W') return true;
     for (const char* missing : kNotOnNineX) {
-        if (std::strcmp(name, missing) == 0) return true;
+        if (std::strlen(missing) == length && std::memcmp(name, missing, length) == 0) return true;
     }
     return false;
 }
