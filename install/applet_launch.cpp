@@ -9,6 +9,7 @@
 #include "util/run_state.h"
 #include "util/shell.h"
 #include "util/spawn.h"
+#include "util/system_function.h"
 #include "util/text.h"
 #include "util/win_handles.h"
 
@@ -23,8 +24,7 @@ using FindExecutableFunction = HINSTANCE(WINAPI*)(const char* file, const char* 
 std::string associatedProgram(const std::string& page, const std::string& directory) {
     UniqueModule shell = loadShellLibrary();
     if (!shell) return std::string();
-    auto findExecutable = reinterpret_cast<FindExecutableFunction>(
-        reinterpret_cast<void*>(GetProcAddress(shell.get(), "FindExecutableA")));
+    auto findExecutable = moduleFunction<FindExecutableFunction>(shell.get(), "FindExecutableA");
     if (findExecutable == nullptr) return std::string();
     char program[MAX_PATH] = "";
     HINSTANCE found = findExecutable(page.c_str(), directory.c_str(), program);

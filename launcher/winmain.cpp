@@ -1,7 +1,6 @@
 // WinMain: the hidden main window, the status dialog, the worker thread and the
 // three waits on the semaphore files that the worker removes.
 #include <windows.h>
-#include <direct.h>
 #include <process.h>
 
 #include <cstdio>
@@ -19,6 +18,7 @@
 #include "util/ansi_path.h"
 #include "util/file_utils.h"
 #include "util/run_files.h"
+#include "util/system_function.h"
 
 namespace {
 
@@ -63,11 +63,8 @@ bool registerWindowClass() {
 // only if USER32 loaded it; it is not loaded here, and the worker's message
 // boxes keep theirs.
 void disableInputMethod() {
-    HMODULE imm = GetModuleHandleA("imm32.dll");
-    if (imm == nullptr) return;
     using DisableImeFunction = BOOL(WINAPI*)(DWORD threadId);
-    auto disable = reinterpret_cast<DisableImeFunction>(
-        reinterpret_cast<void*>(GetProcAddress(imm, "ImmDisableIME")));
+    auto disable = systemFunction<DisableImeFunction>("imm32.dll", "ImmDisableIME");
     if (disable != nullptr) disable(0);  // 0: the calling thread
 }
 
@@ -125,26 +122,18 @@ void showStatusDialog(HWND mainWindow, HWND dialog, int showCommand) {
     SetDlgItemTextA(dialog, IDC_STATUS_TEXT, text.c_str());
 }
 
-// Whether a folder holds the control file, or the backup an interrupted
-// replacement on 95, 98 or Me leaves in its place, which the worker puts back.
-bool holdsControlFile(const std::string& folder) {
-    return fileExists(folder + kControlFile) || fileExists(folder + kControlBackup);
+// Whether the current directory holds the control file, or the backup an
+// interrupted replacement on 95, 98 or Me leaves in its place, which the worker puts back.
+bool holdsControlFile() {
+    return fileExists(kControlFile) || fileExists(kControlBackup);
 }
 
 // A deployment tool may start the launcher by its full path from another
 // folder: when the control file is not in the current directory but lies
 // beside the program, the program's folder becomes the current directory.
 void useOwnFolder() {
-    if (holdsControlFile("")) return;
-    AnsiPath program = ownProgramPath();
-    std::string::size_type slash = program.path.rfind('\\');
-    if (program.kind == AnsiPath::Kind::unnamed || slash == std::string::npos) return;
-    const std::string folder = program.path.substr(0, slash);
-    if (!holdsControlFile(folder + "\\")) return;
-    const std::string caller = getCurrentDir();
-    // "C:" alone would name the drive's current directory, not its root.
-    const std::string target = folder.size() == 2 && folder[1] == ':' ? folder + "\\" : folder;
-    if (_chdir(target.c_str()) != 0) return;
+    std::string caller, folder;
+    if (holdsControlFile() || !useFolderOf(ownProgramPath(), holdsControlFile, caller, folder)) return;
     startupNotes.push_back("kiv.control is not in the current directory " + caller +
                            ": the launcher's own folder " + folder + " is used");
 }

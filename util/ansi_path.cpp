@@ -39,13 +39,38 @@ std::wstring systemShortPath(const std::wstring& path) {
     return askWide([&](wchar_t* buffer, DWORD size) { return shortPathName(path.c_str(), buffer, size); });
 }
 
-std::wstring wideText(const char* ansi) {
-    int length = MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
+std::wstring wideText(const char* ansi, const WidePathQueries& queries = systemWidePathQueries()) {
+    int length = queries.toWide(CP_ACP, 0, ansi, -1, nullptr, 0);
     if (length <= 0) return std::wstring();
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi, -1, &wide[0], length);
+    queries.toWide(CP_ACP, 0, ansi, -1, &wide[0], length);
     wide.resize(static_cast<std::size_t>(length) - 1);
     return wide;
+}
+
+// Empty where the system gives no wide form (9x).
+std::wstring wideCurrentDirectory() {
+    using GetCurrentDirectoryW = DWORD(WINAPI*)(DWORD, LPWSTR);
+    auto currentDirectory = systemFunction<GetCurrentDirectoryW>("kernel32.dll", "GetCurrentDirectoryW");
+    if (currentDirectory == nullptr) return std::wstring();
+    return askWide([&](wchar_t* buffer, DWORD size) { return currentDirectory(size, buffer); });
+}
+
+// The current directory as the system holds it; 9x: the ANSI one, widened.
+std::wstring currentDirectory() {
+    std::wstring wide = wideCurrentDirectory();
+    if (!wide.empty()) return wide;
+    char ansi[MAX_PATH];
+    return _getcwd(ansi, MAX_PATH) != nullptr ? wideText(ansi) : std::wstring();
+}
+
+// By the wide name where the system takes one, else (9x) by the ANSI name.
+bool enterFolder(const std::wstring& folder) {
+    using SetCurrentDirectoryW = BOOL(WINAPI*)(LPCWSTR);
+    auto enter = systemFunction<SetCurrentDirectoryW>("kernel32.dll", "SetCurrentDirectoryW");
+    if (enter != nullptr) return enter(folder.c_str()) != 0;
+    std::string ansi;
+    return toAnsiExactly(folder, ansi) && _chdir(ansi.c_str()) == 0;
 }
 
 }  // namespace
@@ -55,27 +80,26 @@ const WidePathQueries& systemWidePathQueries() {
     return queries;
 }
 
-bool toAnsiExactly(const std::wstring& wide, std::string& ansi) {
+bool toAnsiExactly(const std::wstring& wide, std::string& ansi, const WidePathQueries& queries) {
     ansi.clear();
     if (wide.empty()) return true;
     const int size = static_cast<int>(wide.size());
-    int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    int length = queries.fromWide(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
     if (length <= 0) return false;
     std::string converted(static_cast<std::size_t>(length), '\0');
-    BOOL usedDefault = FALSE;
-    if (WideCharToMultiByte(CP_ACP, 0, wide.data(), size, &converted[0], length, nullptr, &usedDefault) !=
-            length ||
-        usedDefault) {
+    // No flag for the default character: with UTF-8 as the ANSI code page the
+    // call fails when asked for one. The way back proves that the text names the
+    // same path: it shows the default character and a best-fit look-alike (L for
+    // the Polish letter with a stroke, which sets no flag) alike.
+    if (queries.fromWide(CP_ACP, 0, wide.data(), size, &converted[0], length, nullptr, nullptr) != length) {
         return false;
     }
-    // A best-fit look-alike (L for the Polish letter with a stroke) sets no flag:
-    // only the way back proves that the text names the same path.
-    if (wideText(converted.c_str()) != wide) return false;
+    if (wideText(converted.c_str(), queries) != wide) return false;
     ansi = converted;
     return true;
 }
 
-std::string describeWidePath(const std::wstring& wide) {
+std::string describeWidePath(const std::wstring& wide, const WidePathQueries& queries) {
     std::string text;
     for (std::size_t i = 0; i < wide.size(); ++i) {
         std::size_t units = 1;
@@ -86,7 +110,7 @@ std::string describeWidePath(const std::wstring& wide) {
             units = 2;
         }
         std::string ansi;
-        if (toAnsiExactly(wide.substr(i, units), ansi)) {
+        if (toAnsiExactly(wide.substr(i, units), ansi, queries)) {
             text += ansi;
         } else {
             text += "<U+" + hexDigits(code) + ">";
@@ -98,11 +122,11 @@ std::string describeWidePath(const std::wstring& wide) {
 
 AnsiPath ansiPathOf(const std::wstring& wide, const WidePathQueries& queries) {
     AnsiPath result;
-    result.longForm = describeWidePath(wide);
-    if (toAnsiExactly(wide, result.path)) return result;
+    result.longForm = describeWidePath(wide, queries);
+    if (toAnsiExactly(wide, result.path, queries)) return result;
     std::string shortPath;
     std::wstring shortWide = queries.shortPath(wide);
-    if (!shortWide.empty() && toAnsiExactly(shortWide, shortPath)) {
+    if (!shortWide.empty() && toAnsiExactly(shortWide, shortPath, queries)) {
         result.kind = AnsiPath::Kind::shortForm;
         result.path = shortPath;
     } else {
@@ -113,12 +137,7 @@ AnsiPath ansiPathOf(const std::wstring& wide, const WidePathQueries& queries) {
 }
 
 AnsiPath useAnsiCurrentDirectory(const WidePathQueries& queries) {
-    using GetCurrentDirectoryW = DWORD(WINAPI*)(DWORD, LPWSTR);
-    auto currentDirectory = systemFunction<GetCurrentDirectoryW>("kernel32.dll", "GetCurrentDirectoryW");
-    std::wstring wide;
-    if (currentDirectory != nullptr) {
-        wide = askWide([&](wchar_t* buffer, DWORD size) { return currentDirectory(size, buffer); });
-    }
+    std::wstring wide = wideCurrentDirectory();
     if (wide.empty()) return AnsiPath();  // 9x: the ANSI directory is the directory
     AnsiPath directory = ansiPathOf(wide, queries);
     if (directory.kind == AnsiPath::Kind::shortForm && _chdir(directory.path.c_str()) != 0) {
@@ -189,22 +208,38 @@ bool environmentPath(const char* name, std::string& path, std::string& unnamed) 
     return true;
 }
 
-AnsiPath ownProgramPath() {
+std::wstring ownProgramPath() {
     using GetModuleFileNameW = DWORD(WINAPI*)(HMODULE, LPWSTR, DWORD);
     auto moduleName = systemFunction<GetModuleFileNameW>("kernel32.dll", "GetModuleFileNameW");
     // It cuts a name that does not fit without saying so: the buffer grows until one does.
     for (DWORD size = MAX_PATH; moduleName != nullptr && size <= 65536; size *= 2) {
         std::wstring wide(size, L'\0');
         DWORD got = moduleName(nullptr, &wide[0], size);
-        if (got == 0) break;  // 9x: a stub
+        if (got == 0) break;
         if (got < size) {
             wide.resize(got);
-            return ansiPathOf(wide);
+            return wide;
         }
     }
-    AnsiPath program;
     char name[MAX_PATH];
     DWORD got = GetModuleFileNameA(nullptr, name, MAX_PATH);
-    if (got > 0 && got < MAX_PATH) program.path.assign(name, got);
-    return program;
+    return got > 0 && got < MAX_PATH ? wideText(name) : std::wstring();
+}
+
+bool useFolderOf(const std::wstring& program, bool (*holds)(), std::string& left, std::string& entered) {
+    const std::wstring::size_type slash = program.rfind(L'\\');
+    const std::wstring caller = currentDirectory();
+    if (slash == std::wstring::npos || caller.empty()) return false;
+    const std::wstring folder = program.substr(0, slash);
+    // "C:" alone would name the drive's current directory, not its root.
+    if (!enterFolder(folder.size() == 2 && folder[1] == L':' ? folder + L"\\" : folder)) return false;
+    if (!holds()) {
+        enterFolder(caller);
+        return false;
+    }
+    // Without the backslash that a drive's root ends in, as getCurrentDir gives it.
+    const bool root = caller.size() > 1 && caller.back() == L'\\';
+    left = describeWidePath(root ? caller.substr(0, caller.size() - 1) : caller);
+    entered = describeWidePath(folder);
+    return true;
 }

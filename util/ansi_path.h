@@ -1,4 +1,6 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -26,17 +28,24 @@ struct AnsiPath {
 struct WidePathQueries {
     // The short form of a path, or empty when the system gives none.
     std::wstring (*shortPath)(const std::wstring& path);
+    // The conversions between wide text and the ANSI code page (CP_ACP), where
+    // a test plays a code page other than the process's own.
+    decltype(&WideCharToMultiByte) fromWide = WideCharToMultiByte;
+    decltype(&MultiByteToWideChar) toWide = MultiByteToWideChar;
 };
 
 const WidePathQueries& systemWidePathQueries();
 
 // The ANSI text of a wide one, when the ANSI code page holds every character
 // exactly (no default character, no best-fit look-alike); false otherwise.
-bool toAnsiExactly(const std::wstring& wide, std::string& ansi);
+// Under UTF-8 as the ANSI code page (Windows 10 and 11 can be set so) every
+// path is held: its UTF-8 bytes.
+bool toAnsiExactly(const std::wstring& wide, std::string& ansi,
+                   const WidePathQueries& queries = systemWidePathQueries());
 
 // A wide path for a trace: characters the code page holds as they are, any
 // other as <U+XXXX>, so that the line names it whatever the log's code page.
-std::string describeWidePath(const std::wstring& wide);
+std::string describeWidePath(const std::wstring& wide, const WidePathQueries& queries = systemWidePathQueries());
 
 // The ANSI path to use for a path the system gives in wide characters.
 AnsiPath ansiPathOf(const std::wstring& wide, const WidePathQueries& queries = systemWidePathQueries());
@@ -59,9 +68,19 @@ bool wideEnvironmentVariable(const char* name, std::wstring& value);
 // A text with its %VARIABLE% references expanded; as it is where the system cannot.
 std::wstring expandWide(const std::wstring& text);
 
-// The path of this program, from the module's wide name where the system has
-// one (its short form where the code page cannot hold it), else the ANSI name.
-AnsiPath ownProgramPath();
+// The full path of this program in wide characters: the module's wide name
+// where the system gives one, else its ANSI name widened (9x).
+std::wstring ownProgramPath();
+
+// Makes the folder of `program` (a full path in wide characters) the current
+// directory when `holds`, asked there by relative names, says so; else the
+// current directory stays. The folder is cut off and entered in wide
+// characters: a folder that no ANSI path names is entered all the same (the
+// run then ends as in any such installation directory, and writes nothing
+// where it was started), and a Shift-JIS name, whose second byte can be a
+// backslash, is not cut apart. 9x enters through the ANSI name. True when
+// entered; `left` and `entered` then name both folders for a trace.
+bool useFolderOf(const std::wstring& program, bool (*holds)(), std::string& left, std::string& entered);
 
 // An environment variable that holds a path (JAVA_HOME and its kin), as getenv
 // gives it, or in its short form where the code page cannot hold it. False when

@@ -5,11 +5,15 @@
 #include <cstdio>
 
 #include "util/file_utils.h"
+#include "util/system_function.h"
 
 namespace {
 
 int moveReplacing(const char* from, const char* to) {
-    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING)) return 1;
+    using MoveFileExFunction = BOOL(WINAPI*)(const char*, const char*, DWORD);
+    auto moveFile = systemFunction<MoveFileExFunction>("kernel32.dll", "MoveFileExA");
+    if (moveFile == nullptr) return -1;
+    if (moveFile(from, to, MOVEFILE_REPLACE_EXISTING)) return 1;
     return GetLastError() == ERROR_CALL_NOT_IMPLEMENTED ? -1 : 0;
 }
 

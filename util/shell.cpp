@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "util/system_function.h"
+
 UniqueModule loadShellLibrary() {
     char systemDir[MAX_PATH];
     UINT length = GetSystemDirectoryA(systemDir, MAX_PATH);
@@ -16,8 +18,7 @@ bool openInBrowser(const std::string& address) {
     UniqueModule shell = loadShellLibrary();
     if (!shell) return false;
     using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, INT);
-    auto shellExecute = reinterpret_cast<ShellExecuteFunction>(
-        reinterpret_cast<void*>(GetProcAddress(shell.get(), "ShellExecuteA")));
+    auto shellExecute = moduleFunction<ShellExecuteFunction>(shell.get(), "ShellExecuteA");
     if (shellExecute == nullptr) return false;
     HINSTANCE started = shellExecute(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(started) > 32;

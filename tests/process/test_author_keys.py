@@ -16,9 +16,16 @@ OFFER = (NO_JRE + b'\r\rJava can be downloaded from:\r' + PAGE.encode() + SUFFIX
 class OwnFolder(unittest.TestCase):
     # A deployment tool starts the launcher by its full path from a folder of its own. On a CD
     # (D:\launcher.exe beside D:\kiv.control) "D:" alone would name that drive's current folder.
+    # Under Shift-JIS (code page 932) the second byte of the character in the launcher's name is
+    # a backslash: cut byte by byte, its folder was a wrong one, on NT and 98 alike.
     def test_started_from_another_folder_it_works_in_its_own_and_writes_nothing_in_the_callers(self):
-        for drive in (None, 'd'):
-            with self.subTest(drive=drive), WineBed() as bed:
+        rows = (('launcher.exe', None, None), ('launcher.exe', None, 'd'), ('\u8868.exe', 'win10', None),
+                ('\u8868.exe', 'win98', None))
+        for name, version, drive in rows:
+            with self.subTest(version=version, drive=drive), \
+                    WineBed(locale=version and 'ja_JP', launcher_name=name) as bed:
+                if version:
+                    bed.reg_add('HKCU\\Software\\Wine\\AppDefaults\\' + name, 'Version', version)
                 if drive:
                     bed.map_drive(drive, bed.install_dir)
                 bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')

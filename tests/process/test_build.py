@@ -39,11 +39,9 @@ WINDOWS_95_AND_NT4 = {
 }
 
 # Imported although Windows 95, 98 and Me have them only as stubs: the code falls back at
-# run time, and the functions of the fallback must be imported too.
+# run time, and the functions of the fallback must be imported too. The launcher's own
+# such functions (MoveFileExA among them) are looked up at run time instead.
 FALLBACKS = {
-    # Fails with ERROR_CALL_NOT_IMPLEMENTED (Microsoft KB Q129532): kiv.control is then
-    # replaced in steps, through the backup name __kivold.control.
-    'MoveFileExA': {'rename', 'remove'},
     # Returns no module: the mingw-w64 runtime, which asks it for msvcrt.dll to find
     # _vscprintf, then measures a formatted text with its own loop over _vsnprintf.
     'GetModuleHandleW': {'_vsnprintf'},

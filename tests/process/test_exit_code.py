@@ -60,8 +60,7 @@ class ExitCode(unittest.TestCase):
     def test_each_failure_before_the_wizard_has_its_own_code(self):
         self.check([
             ('control file cannot be repaired', copy_cannot_be_made, 1619),
-            ('control file gone, its repaired copy left',
-             lambda bed: bed.write('__kiv.control', REPORT), 1619),
+            ('control file gone, its repaired copy left', lambda bed: bed.write('__kiv.control', REPORT), 1619),
             ('no JVM and none carried', lambda bed: bed.installation(REPORT), 1633),
             ('carried JVM refused', carried_jvm_refused, 1603),
             ('the key says no', lambda bed: bed.installation('exitCodeReport=no\n'), LEGACY),

@@ -79,8 +79,7 @@ class Wizard(unittest.TestCase):
                 if stale:
                     bed.write('__kivwizard.sem', 'started')
                 self.assertEqual(bed.run('').texts, boxes)
-                self.assertEqual([wizard_runs(bed.drive_c(home, 'bin')) for home in ('found', 'carried')],
-                                 runs)
+                self.assertEqual([wizard_runs(bed.drive_c(home, 'bin')) for home in ('found', 'carried')], runs)
                 # Each wizard that did not start is on record.
                 self.assertEqual(bed.log('errors.log').count(b'Java wizard not started properly'),
                                  sum(runs) - (0 if boxes else 1))

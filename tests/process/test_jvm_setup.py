@@ -50,8 +50,7 @@ class CarriedJvm(unittest.TestCase):
             self.assertEqual(bed.reg_query(JRE_KEY + r'\1.3'), {'javahome': ('REG_SZ', r'C:\elsewhere'),
                                                                 'microversion': ('REG_SZ', '0')})
             self.assertEqual(reg_value(bed, JRE_KEY + r'\1.3.1', 'JavaHome'), IN_PROGRAM_FILES)
-            with open(bed.drive_c('windows', 'java.exe'), 'rb') as f:
-                self.assertEqual(f.read(), b'the user\'s own java.exe')
+            self.assertEqual(bed.read(bed.drive_c('windows', 'java.exe')), b'the user\'s own java.exe')
             # Not the current version: no launchers are copied.
             self.assertFalse(os.path.exists(bed.drive_c('windows', 'javaw.exe')))
             # Program Files is no temporary place: the wizard is not told about one.
@@ -66,8 +65,7 @@ class CarriedJvm(unittest.TestCase):
                           register='Java Runtime Environment\\1.3', micro='1')
             bed.write('jinstall.log', b'')
             self.assertEqual(bed.run('').boxes, [])
-            self.assertIn(b'Found correct version of JVM: C:\\VendorJava\\bin\\java.exe',
-                          bed.log('jinstall.log'))
+            self.assertIn(b'Found correct version of JVM: C:\\VendorJava\\bin\\java.exe', bed.log('jinstall.log'))
             properties = read_record(bed.path('wizard-run.txt'))[b'native.properties']
             self.assertEqual(properties[:2], [b'nativeJvmHomeDir=C:/VendorJava', b'nativeJvmInstalled=true'])
 

@@ -1,11 +1,13 @@
 """Paths that the ANSI code page cannot hold: an installation directory and a JVM home named
 in Cyrillic, on a machine whose ANSI code page is 1252 (Wine's under a UTF-8 locale). The
-launcher names them by their short forms; every full path it builds must still name them."""
+launcher names them by their short forms; every full path it builds must still name them.
+Under UTF-8 as the ANSI code page (Windows 10 and 11 can be set so; Wine takes it from a
+Hindi locale, as Windows has no ANSI code page for Hindi) they are named as they are."""
 import os
 import shutil
 import unittest
 
-from winebed import TOOLS_DIR, WineBed, read_record
+from winebed import TOOLS_DIR, WineBed, jvm_runs, read_record
 
 CYRILLIC = '\u0443\u0441\u0442\u0430\u043d\u043e\u0432\u043a\u0430'  # 'installation' in Russian
 JRE = 'Java Runtime Environment'
@@ -71,16 +73,18 @@ class CyrillicInstallationDirectory(unittest.TestCase):
 
 class CyrillicJvmHome(unittest.TestCase):
     def test_a_registered_jvm_home_named_in_cyrillic_is_found_and_runs_the_wizard(self):
-        with WineBed() as bed:
-            bin_dir = bed.add_jvm('Java\\' + CYRILLIC, '1.3.1', product=JRE, subkey='1.3', micro='1')
-            bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
-            run = bed.run('')
-            self.assertEqual(run.boxes, [])
-            with open(os.path.join(bin_dir, 'jvm-runs.txt'), 'rb') as f:
-                self.assertEqual([b' TestJvm ' in line for line in f], [True, False])
-            found = [line for line in bed.log('jinstall.log') if line.startswith(b'Found correct version of JVM:')]
-            self.assertEqual(len(found), 1)
-            self.assertNotIn(b'?', found[0])
+        for locale in (None, 'hi_IN'):  # under UTF-8 in a directory named in Cyrillic too
+            with self.subTest(locale), WineBed(CYRILLIC if locale else 'install dir', locale=locale) as bed:
+                bin_dir = bed.add_jvm('Java\\' + CYRILLIC, '1.3.1', product=JRE, subkey='1.3', micro='1')
+                bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+                self.assertEqual(bed.run('').boxes, [])
+                self.assertEqual([b' TestJvm ' in line for line in jvm_runs(bin_dir)], [True, False])
+                found = [line for line in bed.log('jinstall.log') if line.startswith(b'Found correct version of JVM:')]
+                self.assertEqual(len(found), 1)
+                self.assertNotIn(b'?', found[0])  # its short form, or under UTF-8 the path itself
+                self.assertEqual(CYRILLIC.encode() in found[0], locale is not None)
+                if locale:  # nothing needed a short form
+                    self.assertEqual([line for line in bed.log('jinstall.log') if b'short' in line], [])
 
 
 if __name__ == '__main__':

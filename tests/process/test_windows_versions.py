@@ -1,7 +1,8 @@
 """The roads on every Windows release: Wine answers the launcher, and only it, as
 Windows 95 to 10, so that what the launcher does by family (the home directory, the
-login name, the Windows directory that takes a carried JVM) is what a machine of
-that family gets. Each release has its own tests, named for it."""
+login name, the Windows directory that takes a carried JVM, the ANSI functions
+instead of the wide ones on 95, 98 and Me) is what a machine of that family gets;
+and Windows 10 in Japanese, code page 932. Each release has its own tests, named for it."""
 import os
 import shutil
 import unittest
@@ -10,6 +11,10 @@ from winebed import TOOLS_DIR, WineBed, read_record, reg_text
 
 NINE_X = ('win95', 'win98', 'winme')
 NT = ('nt40', 'win2k', 'winxp', 'win7', 'win10')
+# Each release with the language of its Unix locale (None: Wine's own, code page 1252) and
+# the installation's folder; in Shift-JIS the second byte of its first character is a backslash.
+RELEASES = [(version, None, 'install dir') for version in NINE_X + NT] + [('win10', 'ja_JP', '\u30bd\u30d5\u30c8')]
+THAI = '\u0e15\u0e34\u0e14\u0e15\u0e31\u0e49\u0e07'  # 'install': neither code page 1252 nor 932 holds it
 JRE = 'Java Runtime Environment'
 JRE_KEY = r'HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
 NT_KEY = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows NT\CurrentVersion'
@@ -47,12 +52,15 @@ def home_traces(bed):
 
 
 class EveryRelease(unittest.TestCase):
-    def main_road(self, version):
-        """A found JVM runs the wizard; the certificate store goes to the family's Windows
-        directory and its login's profile; the clean-up program takes over."""
+    def main_road(self, version, locale, folder):
+        """Started by its full path from another folder, as a deployment tool may, the launcher
+        works in its own; a found JVM runs the wizard; the certificate store goes to the
+        family's Windows directory and its login's profile; the clean-up program takes over.
+        The folder it was started from is named in Thai, which the ANSI code page cannot hold:
+        NT traces it by its wide name; 95, 98 and Me have no wide functions, so by the ANSI one."""
         nt = version in NT
         home, login = FAMILY[nt]
-        with WineBed() as bed:
+        with WineBed(folder, locale=locale) as bed:
             plays(bed, version)
             bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
             shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
@@ -61,33 +69,38 @@ class EveryRelease(unittest.TestCase):
             bed.installation(REPORT + KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n'
                              'loaderJavaCommand=Wizard\n', trace=True)
             bed.write('identitydb.obj', STORE)
-            run = bed.run('')
-            self.assertEqual([run.texts, len(run.status), run.exit_code], [[], 1, 0])
+            caller = bed.drive_c(THAI)
+            os.makedirs(caller)
+            run = bed.run('', from_dir=caller)
+            self.assertEqual([run.texts, len(run.status), run.exit_code, os.listdir(caller)], [[], 1, 0, []])
+            named = ''.join('<U+%04X>' % ord(c) for c in THAI) if nt else '?' * len(THAI)
+            own = bed.windows_path(bed.install_dir).encode('cp932' if locale else 'cp1252')
+            self.assertIn(b"kiv.control is not in the current directory C:\\%s: the launcher's own folder %s is used"
+                          % (named.encode(), own), bed.log('jinstall.log'))
             record = read_record(bed.path('wizard-run.txt'))
             self.assertEqual(record[b'cmdline'], b'javaw.exe  .;install.jar Wizard')
             self.assertEqual(record[b'native.properties'][:2],
                              [b'nativeJvmHomeDir=C:/jre', b'nativeJvmInstalled=false'])
             for place in ((home, 'identitydb.obj'), (home, 'profiles', login, 'identitydb.obj')):
-                with open(bed.drive_c(*place), 'rb') as f:
-                    self.assertEqual(f.read(), STORE)
+                self.assertEqual(bed.read(bed.drive_c(*place)), STORE)
             other_home, other_login = FAMILY[not nt]
             self.assertFalse(os.path.exists(bed.drive_c(other_home, 'identitydb.obj')))
             self.assertFalse(os.path.exists(bed.drive_c(home, 'profiles', other_login)))
             # NT names the registry value it took; the 9x value goes unnamed.
             self.assertEqual(home_traces(bed), [b'got home directory from SystemRoot'] if nt else [])
             self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
-            self.assertEqual(read_record(bed.path('cleanup-run.txt'))[b'argv[1]'],
-                             bed.windows_path(bed.install_dir).encode())
+            self.assertEqual(read_record(bed.path('cleanup-run.txt'))[b'long[1]'].decode('utf-8'),
+                             bed.windows_path(bed.install_dir))
             copied = bed.log(bed.drive_c('elsewhere', 'jinstall.log'))
             self.assertIn(b'exit code 0:', [line[:12] for line in copied])
 
-    def carried_jvm_road(self, version):
+    def carried_jvm_road(self, version, locale, folder):
         """No JVM on the machine: the carried one goes into the family's Windows
         directory, is registered, gets its launchers copied there (beside the user's
         own java.exe, which stays) and the security policy, and runs the wizard."""
         nt = version in NT
         home = FAMILY[nt][0]
-        with WineBed() as bed:
+        with WineBed(folder, locale=locale) as bed:
             plays(bed, version)
             with open(bed.drive_c(home, 'java.exe'), 'wb') as f:
                 f.write(OWN_JAVA)
@@ -108,11 +121,9 @@ class EveryRelease(unittest.TestCase):
             for name in ('javaw.exe', 'java.exe', 'system/msvcrt.dll'):
                 self.assertTrue(os.path.exists(bed.drive_c(home, name)), name)
                 self.assertFalse(os.path.exists(bed.drive_c(FAMILY[not nt][0], name)), name)
-            with open(bed.drive_c(home, 'jre', 'lib', 'security', 'java.policy'), 'rb') as f:
-                self.assertEqual(f.read(), POLICY)  # the policy goes into the JVM just installed
-            # A launcher the Windows directory holds already is never replaced.
-            with open(bed.drive_c(home, 'java.exe'), 'rb') as f:
-                self.assertEqual(f.read(), OWN_JAVA)
+            # The policy goes into the JVM just installed; a launcher the Windows directory holds is never replaced.
+            self.assertEqual(bed.read(bed.drive_c(home, 'jre', 'lib', 'security', 'java.policy')), POLICY)
+            self.assertEqual(bed.read(bed.drive_c(home, 'java.exe')), OWN_JAVA)
 
 
 def nt_values(*missing):
@@ -192,8 +203,7 @@ class FamilyBranches(unittest.TestCase):
                     names.update({key: reg_text(value) for key, value in values.items()})
                     plays(bed, version, names)
                     shutil.rmtree(bed.drive_c('windows', 'profiles'), ignore_errors=True)
-                    bed.installation(KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n',
-                                     trace=True)
+                    bed.installation(KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
                     bed.write('identitydb.obj', STORE)
                     self.assertEqual(bed.run('').texts, [])
                     self.assertTrue(bed.exists('wizard-run.txt'))
@@ -214,12 +224,12 @@ class FamilyBranches(unittest.TestCase):
 
 
 def _one_test_per_release(cls):
-    for version in NINE_X + NT:
+    for version, locale, folder in RELEASES:
         for road in ('main_road', 'carried_jvm_road'):
-            def test(self, road=road, version=version):
-                getattr(self, road)(version)
+            def test(self, road=road, release=(version, locale, folder)):
+                getattr(self, road)(*release)
             test.__doc__ = getattr(cls, road).__doc__
-            setattr(cls, 'test_%s_on_%s' % (road, version), test)
+            setattr(cls, 'test_%s_on_%s%s' % (road, version, '_cp932' if locale else ''), test)
     return cls
 
 

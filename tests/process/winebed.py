@@ -195,11 +195,27 @@ def _parse_record(line):
     return [fields[0].decode()] + fields[1:]
 
 
+def compiled_locale(language):
+    """The folder for LOCPATH that holds the language's UTF-8 Unix locale, compiled into the
+    build folder, never into the system. Wine takes its ANSI code page from it (ja_JP: 932)."""
+    folder = os.path.join(BUILD_DIR, 'locales')
+    os.makedirs(folder, exist_ok=True)
+    with open(folder + '.lock', 'w') as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        target = os.path.join(folder, language + '.UTF-8')
+        if not os.path.exists(os.path.join(target, 'LC_CTYPE')):  # its sources: the locales package
+            subprocess.run(['localedef', '-i', language, '-f', 'UTF-8', target], check=True)
+    return folder
+
+
 class WineBed:
-    def __init__(self, install_name='install dir', display=None):
-        """display: an X display to show the windows on; by default a private Xvfb."""
+    def __init__(self, install_name='install dir', display=None, locale=None, launcher_name='launcher.exe'):
+        """display: an X display to show the windows on; by default a private Xvfb. locale: the
+        language whose Unix locale gives Wine its code page. launcher_name: the launcher's file name."""
         self.install_name = install_name
         self.drives = {}  # Unix folder: the Wine drive mapped to it
+        self.locale = locale
+        self.launcher_name = launcher_name
         self.launch_env = {}  # extra environment for the launcher alone
         self.answer = 'no'  # what the box watcher answers a box that asks Yes or No
         self.display = display.lstrip(':') if display else None
@@ -220,6 +236,8 @@ class WineBed:
                 self._start_display()
             self.env = _base_env(self.prefix)
             self.env['DISPLAY'] = ':' + self.display
+            if self.locale:
+                self.env.update(LOCPATH=compiled_locale(self.locale), LANG=self.locale + '.UTF-8')
             subprocess.run([WINESERVER, '-p'], env=self.env, check=True, **QUIET)
             # The first process starts Wine's helpers; they must not inherit the test's pipes.
             subprocess.run([WINE, 'cmd', '/c', 'exit', '0'], env=self.env, timeout=60, **QUIET)
@@ -370,7 +388,7 @@ class WineBed:
 
     def stage(self, command_line='', program=LAUNCHER):
         """Puts the launcher and its command line into the installation directory."""
-        shutil.copy(program, self.path('launcher.exe'))
+        shutil.copy(program, self.path(self.launcher_name))
         self.write('__cmdline.txt', command_line)
 
     def drive_c(self, *parts):
@@ -417,7 +435,7 @@ class WineBed:
         # A file, not a pipe: the clean-up program inherits the output and may outlive the launcher.
         self.exec_out = os.path.join(self.root, 'exec.out')
         with open(self.exec_out, 'wb') as out:
-            launcher, command_file = 'launcher.exe', '__cmdline.txt'
+            launcher, command_file = self.launcher_name, '__cmdline.txt'
             if from_dir:
                 launcher, command_file = (self.windows_path(self.path(name)) for name in (launcher, command_file))
             self.process = subprocess.Popen(
@@ -455,7 +473,7 @@ class WineBed:
             if os.path.exists(self.record):
                 with open(self.record, 'rb') as f:
                     records = [_parse_record(line) for line in f if line.strip()]
-        for name in ('__cmdline.txt', 'launcher.exe'):
+        for name in ('__cmdline.txt', self.launcher_name):
             if self.exists(name):
                 os.remove(self.path(name))
         return Run(exit_code, records)

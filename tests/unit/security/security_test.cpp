@@ -18,8 +18,7 @@ protected:
         std::filesystem::create_directories("jre\\lib\\security");
         std::filesystem::create_directory("home");
     }
-    int install(const std::string& system, const std::string& user, const std::string& keystore,
-                int replace) {
+    int install(const std::string& system, const std::string& user, const std::string& keystore, int replace) {
         return Security().addSecurity(system, user, keystore, javaHome_, userHome_, replace);
     }
 
