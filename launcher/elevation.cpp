@@ -39,7 +39,7 @@ unsigned long startAgainElevated(const std::string& tail, int showCommand, unsig
     using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
     auto execute = reinterpret_cast<ShellExecuteExFunction>(
         reinterpret_cast<void*>(GetProcAddress(shell.get(), "ShellExecuteExA")));
-    const AnsiPath program = ownProgramPath();
+    const AnsiPath program = ansiPathOf(ownProgramPath());
     if (execute == nullptr) return ERROR_PROC_NOT_FOUND;
     if (program.kind == AnsiPath::Kind::unnamed) return ERROR_FILE_NOT_FOUND;
     const std::string directory = getCurrentDir();
