@@ -102,6 +102,7 @@ public:
     int wizardExitCode = 0;  // of the last wizard run that started
 
 private:
+    void traceVersion();
     RunOutcome runSteps(const std::string& passThrough);
     int selectJvm(int& installedByThisRun);
     int launch(int pluginMode, const std::string& passThrough);

@@ -26,6 +26,10 @@ LAUNCHER = os.path.join(BUILD_DIR, 'launcher.exe')
 SCRIPTED_LAUNCHER = os.path.join(TOOLS_DIR, 'launcher_scripted.exe')
 # The executable that ships: always the 32-bit build, whichever build runs the behaviour.
 PRODUCT_LAUNCHER = os.path.join(os.environ.get('LAUNCHER_PRODUCT_DIR') or BUILD_DIR, 'launcher.exe')
+SOURCE_DIR = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
+with open(os.path.join(SOURCE_DIR, 'CMakeLists.txt')) as _build:
+    VERSION = re.search(r'project\(launcher VERSION ([\d.]+)', _build.read()).group(1)
+VERSION_LINE = b'Installation launcher version ' + VERSION.encode()  # a run's first in jinstall.log
 
 # Written into the template when it is made: a template of another kind is made afresh.
 TEMPLATE_KIND = 'fonts, windows\\system\n'
