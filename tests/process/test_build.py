@@ -1,7 +1,9 @@
-"""What the build leaves: a launcher that runs from a bare directory on any Windows and tells
-Windows what it is."""
+"""What the build leaves: a launcher that runs from a bare directory on any Windows, tells
+Windows what it is, and can be rebuilt byte for byte and signed."""
+import filecmp
 import os
 import re
+import shutil
 import struct
 import subprocess
 import tempfile
@@ -9,7 +11,7 @@ import unittest
 import xml.etree.ElementTree as ElementTree
 import xml.parsers.expat
 
-from winebed import PRODUCT_LAUNCHER as LAUNCHER, VERSION
+from winebed import LAUNCHER as RUNNING_LAUNCHER, PRODUCT_LAUNCHER as LAUNCHER, SOURCE_DIR, VERSION, WineBed
 
 # Every function the launcher may import, by DLL: each is implemented by Windows 95, 98, Me
 # and NT 4.0 alike. Wine implements everything, so only this list can tell. Sources: the Win32
@@ -221,6 +223,43 @@ class Build(unittest.TestCase):
         self.assertEqual({frame[:2] for frame in frames}, {(16, 16), (32, 32), (48, 48)})
         self.assertIn((32, 32, 16, 0, 1, 4), [frame[:6] for frame in frames])
 
+
+class Publishing(unittest.TestCase):
+    # As an author checks the launcher received: the sources in another place, a build folder of
+    # their own, and the bytes compared with the shipped build's.
+    def test_a_build_elsewhere_of_the_same_sources_gives_the_same_bytes(self):
+        with tempfile.TemporaryDirectory(dir=os.environ.get('LAUNCHER_BED_ROOT')) as folder:
+            source = os.path.join(folder, 'sources')
+            shutil.copytree(SOURCE_DIR, source, ignore=lambda where, names: [
+                name for name in names if where == SOURCE_DIR and (name.startswith('build') or name == '.git')])
+            checked = subprocess.run(['bash', os.path.join(source, 'scripts', 'check-build.sh'), LAUNCHER],
+                                     capture_output=True, text=True, env=dict(os.environ, TMPDIR=folder))
+            self.assertEqual((checked.returncode, checked.stdout), (0, 'same\n'), checked.stderr)
+
+    # The guide's dual signature (SHA-1 for XP SP2 and 2000, SHA-256 nested in it), with a
+    # throw-away certificate made for this run: it verifies against that certificate, comes off
+    # again to the built bytes (how an author compares a signed copy), and the signed launcher runs.
+    def test_a_signed_launcher_verifies_and_runs_the_main_road(self):
+        with WineBed() as bed:
+            key, certificate, sha1, signed, unsigned = (os.path.join(bed.root, name) for name in (
+                'key.pem', 'certificate.pem', 'sha1.exe', 'signed.exe', 'unsigned.exe'))
+            subprocess.run(['openssl', 'req', '-x509', '-newkey', 'rsa:2048', '-nodes', '-days', '2', '-subj',
+                            '/CN=Throw-away test signer', '-addext', 'extendedKeyUsage=codeSigning',
+                            '-keyout', key, '-out', certificate], check=True, capture_output=True)
+            signer, said = ['-certs', certificate, '-key', key], []
+            for command in (['sign', '-h', 'sha1', '-in', RUNNING_LAUNCHER, '-out', sha1] + signer,
+                            ['sign', '-nest', '-h', 'sha256', '-in', sha1, '-out', signed] + signer,
+                            ['verify', '-CAfile', certificate, '-in', signed],
+                            ['remove-signature', '-in', signed, '-out', unsigned]):
+                done = subprocess.run(['osslsigncode'] + command, capture_output=True, text=True)
+                said.append(done.stdout)
+                self.assertEqual(done.returncode, 0, done.stdout + done.stderr)
+            self.assertIn('Number of verified signatures: 2', said[2])
+            self.assertTrue(filecmp.cmp(unsigned, RUNNING_LAUNCHER, shallow=False))
+            bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment', subkey='1.3', micro='1')
+            bed.installation('jvmRequiredVersion=1.3\nexitCodeReport=true\n')
+            run = bed.run('', program=signed)
+            self.assertEqual([run.texts, run.exit_code, bed.exists('wizard-run.txt')], [[], 0, True])
 
 if __name__ == '__main__':
     unittest.main()
