@@ -68,8 +68,7 @@ class EveryRelease(unittest.TestCase):
             self.assertEqual(record[b'native.properties'][:2],
                              [b'nativeJvmHomeDir=C:/jre', b'nativeJvmInstalled=false'])
             for place in ((home, 'identitydb.obj'), (home, 'profiles', login, 'identitydb.obj')):
-                with open(bed.drive_c(*place), 'rb') as f:
-                    self.assertEqual(f.read(), STORE)
+                self.assertEqual(bed.read(bed.drive_c(*place)), STORE)
             other_home, other_login = FAMILY[not nt]
             self.assertFalse(os.path.exists(bed.drive_c(other_home, 'identitydb.obj')))
             self.assertFalse(os.path.exists(bed.drive_c(home, 'profiles', other_login)))
@@ -89,8 +88,7 @@ class EveryRelease(unittest.TestCase):
         home = FAMILY[nt][0]
         with WineBed() as bed:
             plays(bed, version)
-            with open(bed.drive_c(home, 'java.exe'), 'wb') as f:
-                f.write(OWN_JAVA)
+            bed.write(bed.drive_c(home, 'java.exe'), OWN_JAVA)
             bed.carry_jvm(REPORT + 'predefinedJvmInstallDir=[$WinDir]\\jre\n'
                           'userSecurityPolicyFilename=${java.home}/lib/security/java.policy\n')
             bed.write('java.policy', POLICY)
@@ -108,11 +106,10 @@ class EveryRelease(unittest.TestCase):
             for name in ('javaw.exe', 'java.exe', 'system/msvcrt.dll'):
                 self.assertTrue(os.path.exists(bed.drive_c(home, name)), name)
                 self.assertFalse(os.path.exists(bed.drive_c(FAMILY[not nt][0], name)), name)
-            with open(bed.drive_c(home, 'jre', 'lib', 'security', 'java.policy'), 'rb') as f:
-                self.assertEqual(f.read(), POLICY)  # the policy goes into the JVM just installed
+            # The policy goes into the JVM just installed.
+            self.assertEqual(bed.read(bed.drive_c(home, 'jre', 'lib', 'security', 'java.policy')), POLICY)
             # A launcher the Windows directory holds already is never replaced.
-            with open(bed.drive_c(home, 'java.exe'), 'rb') as f:
-                self.assertEqual(f.read(), OWN_JAVA)
+            self.assertEqual(bed.read(bed.drive_c(home, 'java.exe')), OWN_JAVA)
 
 
 def nt_values(*missing):
