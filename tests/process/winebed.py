@@ -359,8 +359,7 @@ class WineBed:
             subprocess.run([WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe')] + list(args), env=self.env,
                            cwd=self.install_dir, stdin=subprocess.DEVNULL, stdout=out,
                            stderr=subprocess.DEVNULL, timeout=timeout)
-        with open(path, 'rb') as f:
-            return f.read().decode('latin-1')
+        return self.read(path).decode('latin-1')
 
     def stage(self, command_line='', program=LAUNCHER):
         """Puts the launcher and its command line into the installation directory."""
@@ -384,8 +383,7 @@ class WineBed:
             shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), os.path.join(directory, name))
             if machine:
                 set_machine(os.path.join(directory, name), machine)
-        with open(os.path.join(directory, 'jvm-double.txt'), 'w') as f:
-            f.write(config if config is not None else 'version=%s\n' % reported)
+        self.write(os.path.join(directory, 'jvm-double.txt'), 'version=%s\n' % reported if config is None else config)
         if product or key:
             key = key or 'HKLM\\SOFTWARE\\JavaSoft\\%s\\%s' % (product, subkey or reported)
             self.reg_add(key, home_value, 'C:\\' + home, view=view)
@@ -438,8 +436,7 @@ class WineBed:
     def finish(self, timeout=60):
         """Waits for the launcher to end and collects what it left."""
         self.process.wait(timeout=timeout)
-        with open(self.exec_out, 'rb') as f:
-            text = f.read().decode('latin-1')
+        text = self.read(self.exec_out).decode('latin-1')
         exit_code = int(text.split('exit=')[1].split()[0]) if 'exit=' in text else None
         records = []
         if self.watcher:
