@@ -4,6 +4,7 @@
 
 #include "install/install.h"
 #include "jvm/find/win_version.h"
+#include "launcher_version.h"
 #include "util/file_utils.h"
 #include "util/run_files.h"
 #include "util/unique_file.h"
@@ -22,10 +23,16 @@ int Install::getEnvironmentSetup() {
     if (!fileExists(kTraceLog)) {
         createEmptyFile(kTraceLog);
         createEmptyFile(kTraceMarker);
+        traceVersion();
     }
     getWinEnvironmentSetup();
     getHomeDirectory();
     return 1;
+}
+
+// So that a log sent with a support request names the build.
+void Install::traceVersion() {
+    traceMessage(kTraceLog, LAUNCHER_PRODUCT " version " LAUNCHER_VERSION_TEXT);
 }
 
 int Install::getWinEnvironmentSetup() {

@@ -29,6 +29,9 @@ const char kWizardNotStarted[] =
 
 int Install::install(int quietSwitch, int silentSwitch, const std::string& passThrough) {
     showStatusMessage(1);
+    // A log of the author's names the build first; one the launcher makes gets
+    // the line as soon as it exists (getEnvironmentSetup).
+    traceVersion();
     traceMessage(kTraceLog, "");
     traceMessage(kTraceLog, "Preparing Java install wizard");
     quiet = quietSwitch;

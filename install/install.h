@@ -106,6 +106,7 @@ public:
     bool wizardArchiveMissing = false;  // a launch found no install.jar
 
 private:
+    void traceVersion();
     RunOutcome runSteps(const std::string& passThrough);
     int selectJvm(int& installedByThisRun);
     int launch(int pluginMode, const std::string& passThrough);

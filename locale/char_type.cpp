@@ -18,6 +18,8 @@ void prepareJapaneseFont(HWND window) {
     WindowDC dc(window);
     if (!dc) return;
     LOGFONTA font = {};
+    // 16 points at the device's DPI: the screen's own, as the launcher declares itself
+    // DPI-aware (on Vista to 11 an unaware program is told 96 and stretched).
     font.lfHeight = -MulDiv(16, GetDeviceCaps(dc.get(), LOGPIXELSY), 72);
     font.lfCharSet = SHIFTJIS_CHARSET;
     font.lfPitchAndFamily = FF_ROMAN | DEFAULT_PITCH;

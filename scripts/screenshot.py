@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Takes PNG pictures of the status dialog as a user of each language sees it.
 
-    python3 scripts/screenshot.py OUT_DIR [LANGUAGE ...]
+    python3 scripts/screenshot.py OUT_DIR [--dpi N] [LANGUAGE ...]
 
 Each picture comes from a real launcher process in a hermetic Wine prefix with
 its own Xvfb display; the language is set the way Windows records it, through
-the country name in the user's regional settings. The launcher used is built
-with a held installation, so the dialog stays up while the picture is taken.
+the country name in the user's regional settings, and the screen's DPI (96 by
+default: 100 %; 120, 144 and 192 are 125, 150 and 200 %) the way Windows records
+it, in the user's LogPixels. The launcher used is built with a held installation,
+so the dialog stays up while the picture is taken.
 """
 import os
 import subprocess
@@ -23,9 +25,10 @@ COUNTRIES = {
 IMPORT = '/usr/bin/import'  # ImageMagick's, not a stand-in earlier on the PATH
 
 
-def take(language, out_path):
+def take(language, dpi, out_path):
     with WineBed() as bed:
         bed.reg_add(r'HKCU\Control Panel\International', 'sCountry', COUNTRIES[language])
+        bed.reg_add(r'HKCU\Control Panel\Desktop', 'LogPixels', str(dpi), kind='REG_DWORD')
         bed.write('__hold.sem', 'hold')
         bed.start('', program=SCRIPTED_LAUNCHER)
         if not bed.wait_for(bed.status_shown, timeout=30):
@@ -43,12 +46,13 @@ def take(language, out_path):
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
-    out_dir = sys.argv[1]
-    languages = sys.argv[2:] or list(COUNTRIES)
+    out_dir, args, dpi = sys.argv[1], sys.argv[2:], 96
+    if args[:1] == ['--dpi']:
+        dpi, args = int(args[1]), args[2:]
     os.makedirs(out_dir, exist_ok=True)
-    for language in languages:
-        path = os.path.join(out_dir, 'status-dialog-%s.png' % language)
-        take(language, path)
+    for language in args or list(COUNTRIES):
+        path = os.path.join(out_dir, 'status-dialog-%s%s.png' % (language, '' if dpi == 96 else '-%ddpi' % dpi))
+        take(language, dpi, path)
         print(path)
 
 

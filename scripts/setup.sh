@@ -7,11 +7,12 @@ set -euo pipefail
 # wine64 and the x86-64 compiler build and run the 64-bit twin on hosts that
 # cannot run 32-bit programs; fonts-wine gives windows their decoration font;
 # locales holds the sources from which the tests compile the Unix locales that
-# give Wine the Japanese and the UTF-8 code pages.
+# give Wine the Japanese and the UTF-8 code pages; openssl and osslsigncode sign a
+# copy of the launcher in the build test.
 need=(g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686 wine wine32:i386
       wine64 g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev fonts-wine
       xvfb cmake make googletest default-jdk-headless ecj imagemagick x11-apps
-      x11-utils xauth python3 clang libclang-rt-14-dev locales)
+      x11-utils xauth python3 clang libclang-rt-14-dev locales openssl osslsigncode)
 [ "${1:-}" = --wizard-windows ] && need+=(default-jre)
 
 missing=()

@@ -135,9 +135,8 @@ class TodaysJvms(unittest.TestCase):
                 b', home C:\\temurin, version 17.0.2+8: accepted'])
             self.assertEqual(len(jvm_runs(old)), 1)
             self.assertFalse(jvm_runs(zulu))
-            with open(os.path.join(accepted, 'jvm-options.txt'), 'rb') as f:
-                self.assertEqual(f.read().splitlines(),
-                                 [b'test|(none)', b'wizard|JAVA_TOOL_OPTIONS=-Da=1;_JAVA_OPTIONS=-Xmx9m'])
+            self.assertEqual(bed.read(os.path.join(accepted, 'jvm-options.txt')).splitlines(),
+                             [b'test|(none)', b'wizard|JAVA_TOOL_OPTIONS=-Da=1;_JAVA_OPTIONS=-Xmx9m'])
 
     def test_a_hanging_version_test_is_ended_and_the_next_jvm_tried(self):
         with WineBed() as bed:

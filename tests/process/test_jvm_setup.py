@@ -42,8 +42,7 @@ class CarriedJvm(unittest.TestCase):
             bed.reg_add(JRE_KEY, 'CurrentVersion', '1.2')
             bed.reg_add(JRE_KEY + r'\1.3', 'MicroVersion', '0')
             bed.reg_add(JRE_KEY + r'\1.3', 'JavaHome', r'C:\elsewhere')
-            with open(bed.drive_c('windows', 'java.exe'), 'wb') as f:
-                f.write(b'the user\'s own java.exe')
+            bed.write(bed.drive_c('windows', 'java.exe'), b'the user\'s own java.exe')
             bed.carry_jvm('')
             self.assertEqual(bed.run('').boxes, [])
             self.assertEqual(reg_value(bed, JRE_KEY, 'CurrentVersion'), '1.2')

@@ -85,6 +85,27 @@ class Windows(unittest.TestCase):
             bed.watch()
             self.assertEqual(bed.finish().texts, [NO_JRE_BOX])
 
+    # At 100, 125, 150 and 200 % the dialog is laid out for the screen: it grows with the DPI,
+    # and the status text, measured as its control draws it, fits the control on its lines
+    # (Japanese: the empty one its carriage return makes, then the words).
+    def test_the_status_text_fits_its_control_at_96_120_144_and_192_dpi(self):
+        with WineBed() as bed:
+            widths = []
+            for country, lines in (('United States', 1), ('JPN', 2)):
+                bed.reg_add(r'HKCU\Control Panel\International', 'sCountry', country)
+                for dpi in (96, 120, 144, 192):
+                    with self.subTest(country=country, dpi=dpi):
+                        bed.reg_add(r'HKCU\Control Panel\Desktop', 'LogPixels', str(dpi), kind='REG_DWORD')
+                        bed.write('__measure.sem', '')
+                        bed.run('', program=SCRIPTED_LAUNCHER)
+                        text_w, text_h, box_w, box_h, font, dialog_w, seen = map(int, bed.read('__fit.txt').split())
+                        widths.append(dialog_w * 96 / dpi)
+                        # The control's own DPI, which the Japanese font's size follows too.
+                        self.assertEqual(seen, dpi)
+                        self.assertTrue(text_w <= box_w and text_h <= box_h, (text_w, text_h, box_w, box_h))
+                        self.assertEqual(text_h, lines * font)
+            self.assertLess(max(widths) - min(widths), min(widths) / 10, widths)
+
     def test_removing_the_install_semaphore_ends_every_wait_at_once(self):
         with WineBed() as bed:
             hold(bed)

@@ -102,8 +102,7 @@ class EveryRelease(unittest.TestCase):
         home = FAMILY[nt][0]
         with WineBed(folder, locale=locale) as bed:
             plays(bed, version)
-            with open(bed.drive_c(home, 'java.exe'), 'wb') as f:
-                f.write(OWN_JAVA)
+            bed.write(bed.drive_c(home, 'java.exe'), OWN_JAVA)
             bed.carry_jvm(REPORT + 'predefinedJvmInstallDir=[$WinDir]\\jre\n'
                           'userSecurityPolicyFilename=${java.home}/lib/security/java.policy\n')
             bed.write('java.policy', POLICY)

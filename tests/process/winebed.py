@@ -26,6 +26,10 @@ LAUNCHER = os.path.join(BUILD_DIR, 'launcher.exe')
 SCRIPTED_LAUNCHER = os.path.join(TOOLS_DIR, 'launcher_scripted.exe')
 # The executable that ships: always the 32-bit build, whichever build runs the behaviour.
 PRODUCT_LAUNCHER = os.path.join(os.environ.get('LAUNCHER_PRODUCT_DIR') or BUILD_DIR, 'launcher.exe')
+SOURCE_DIR = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
+with open(os.path.join(SOURCE_DIR, 'CMakeLists.txt')) as _build:
+    VERSION = re.search(r'project\(launcher VERSION ([\d.]+)', _build.read()).group(1)
+VERSION_LINE = b'Installation launcher version ' + VERSION.encode()  # a run's first in jinstall.log
 
 # Written into the template when it is made: a template of another kind is made afresh.
 TEMPLATE_KIND = 'fonts, windows\\system\n'
@@ -383,8 +387,7 @@ class WineBed:
             subprocess.run([WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe')] + list(args), env=self.env,
                            cwd=self.install_dir, stdin=subprocess.DEVNULL, stdout=out,
                            stderr=subprocess.DEVNULL, timeout=timeout)
-        with open(path, 'rb') as f:
-            return f.read().decode('latin-1')
+        return self.read(path).decode('latin-1')
 
     def stage(self, command_line='', program=LAUNCHER):
         """Puts the launcher and its command line into the installation directory."""
@@ -408,8 +411,7 @@ class WineBed:
             shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), os.path.join(directory, name))
             if machine:
                 set_machine(os.path.join(directory, name), machine)
-        with open(os.path.join(directory, 'jvm-double.txt'), 'w') as f:
-            f.write(config if config is not None else 'version=%s\n' % reported)
+        self.write(os.path.join(directory, 'jvm-double.txt'), 'version=%s\n' % reported if config is None else config)
         if product or key:
             key = key or 'HKLM\\SOFTWARE\\JavaSoft\\%s\\%s' % (product, subkey or reported)
             self.reg_add(key, home_value, 'C:\\' + home, view=view)
@@ -462,8 +464,7 @@ class WineBed:
     def finish(self, timeout=60):
         """Waits for the launcher to end and collects what it left."""
         self.process.wait(timeout=timeout)
-        with open(self.exec_out, 'rb') as f:
-            text = f.read().decode('latin-1')
+        text = self.read(self.exec_out).decode('latin-1')
         exit_code = int(text.split('exit=')[1].split()[0]) if 'exit=' in text else None
         records = []
         if self.watcher:
