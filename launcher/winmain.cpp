@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "diagnostics/window_station.h"
 #include "launcher/command_line.h"
 #include "launcher/handover.h"
 #include "launcher/resources/resource.h"
@@ -170,6 +171,8 @@ bool startWorker(const char* commandLine) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showCommand) {
+    // Before anything can show a box: a service's run must never wait on one.
+    keepBoxesOffInvisibleStation();
     // Before any file is made: the folder the installation lies in, named by an ANSI path.
     useOwnFolder();
     nameInstallDirectory();

@@ -4,7 +4,7 @@ deployment tool does, with -s; then the boxes, which such a run never shows."""
 import os
 import unittest
 
-from winebed import NO_JRE_BOX, WineBed
+from winebed import DISK_HINT, NO_JRE_BOX, WineBed
 
 REPORT = 'exitCodeReport=Yes\n'
 LEGACY = 1  # without the key: the timer's identifier, the last message the waits took
@@ -79,9 +79,10 @@ class ExitCode(unittest.TestCase):
 class UnattendedBoxes(unittest.TestCase):
     NO_JVM = REPORT + 'jvmName=JRE\njvmVersion=1.4.2\n'
 
-    def run_without_watcher(self, bed, command_line):
+    def run_without_watcher(self, bed, command_line=None):
         """Nobody closes a box here: a run that shows one never ends by itself."""
-        bed.start(command_line, watch=False)
+        if command_line is not None:
+            bed.start(command_line, watch=False)
         try:
             bed.process.wait(timeout=45)
         except Exception:
@@ -106,6 +107,29 @@ class UnattendedBoxes(unittest.TestCase):
                 trace = bed.log('jinstall.log')
                 self.assertIn(b'box not shown (unattended run): ' + text, trace)
                 self.assertIn(b'unattended run (-s with exitCodeReport): no message box is shown', trace)
+
+    def test_on_an_invisible_window_station_no_box_is_shown_whatever_the_switches(self):
+        """A service's run: each box's text goes to the trace instead, and the run ends by
+        itself with the code it would have had once its boxes were closed."""
+        unusable = [b'Unable to open kiv.control', b'Unable to install application.\r\r' + DISK_HINT]
+        notice = b'Please exit your browser now to complete the configuration for this installation.'
+        rows = [('no JVM, -q', lambda bed: bed.installation(self.NO_JVM), '-q C:\\target', 1633,
+                 [b'The correct version of the JRE was not found on your system.']),
+                ('no kiv.control: two boxes, no key', lambda bed: None, '', LEGACY, unusable),
+                ('plug-in notice, then the browser', plug_in(), '', 0, [notice])]
+        for name, setup, command_line, code, texts in rows:
+            with self.subTest(name), WineBed() as bed:
+                setup(bed)
+                bed.write('jinstall.log', b'')
+                bed.start(command_line, watch=False, station='Service-0x0-3e7$')
+                run = self.run_without_watcher(bed)
+                self.assertEqual(run.exit_code, code)
+                trace = bed.log('jinstall.log')
+                self.assertIn(b'window station Service-0x0-3e7$ is not visible: no message box is shown', trace)
+                unshown = [line.partition(b'): ')[2] for line in trace if line.startswith(b'box not shown (window')]
+                self.assertEqual(unshown, texts)
+                errors = bed.log('errors.log')
+                self.assertEqual([text for text in texts if text in errors], texts if code else [])
 
     def test_a_quiet_run_or_one_without_the_key_still_shows_its_box(self):
         for name, control, command_line, code in [('-q', self.NO_JVM, '-q C:\\target', 1633),
