@@ -35,8 +35,7 @@ class OwnFolder(unittest.TestCase):
             bed.installation('jvmRequiredVersion=1.3\n', trace=True)
             caller = bed.drive_c('caller')
             os.makedirs(caller)
-            with open(os.path.join(caller, 'kiv.control'), 'w') as f:
-                f.write('jvmVersion=1.4.2\n')
+            bed.write(os.path.join(caller, 'kiv.control'), 'jvmVersion=1.4.2\n')
             self.assertEqual(bed.run('', from_dir=caller).texts, [NO_JRE + SUFFIX])
             self.assertTrue(os.path.exists(os.path.join(caller, 'errors.log')))
             self.assertFalse(bed.exists('errors.log') or b'own folder' in b''.join(bed.log('jinstall.log')))

@@ -48,8 +48,7 @@ class Wizard(unittest.TestCase):
                         b'nativeJvmHomeDir=C:/jre13', b'nativeJvmInstalled=false',
                         b'nativeJvmInstalledInTemp=false', b'configureWinRegistry=false'])
                     # The version test ran first, on the installation directory, then the wizard.
-                    with open(os.path.join(jvm_bin, 'jvm-runs.txt'), 'rb') as f:
-                        self.assertEqual(f.read().splitlines()[-2:], [
+                    self.assertEqual(bed.read(os.path.join(jvm_bin, 'jvm-runs.txt')).splitlines()[-2:], [
                             b'javaw.exe -cp . TestJvm "%s"|cwd=%s|classpath=(unset)' % (directory, directory),
                             WIZARD + passed + b'|cwd=%s|classpath=(unset)' % directory])
                     os.remove(bed.path('wizard-run.txt'))
@@ -157,8 +156,7 @@ class Applet(unittest.TestCase):
             with self.subTest(name), WineBed() as bed:
                 record = bed.add_browser()
                 if boxes is broken:
-                    with open(bed.drive_c('browser', 'browse.exe'), 'wb') as f:
-                        f.write(b'not a program')
+                    bed.write(bed.drive_c('browser', 'browse.exe'), b'not a program')
                 bed.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
                 control = 'jvmName=java plug-in\njvmRequiredVersion=1.3\nappletUrl=%s\n' % url
                 if pages:

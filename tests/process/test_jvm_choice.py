@@ -107,8 +107,8 @@ class Newest(unittest.TestCase):
                     # A key whose name gives no version: the home's release file does.
                     'current': zulu(bed, 'current', '25', 'current', config=newest),
                 }
-                with open(bed.drive_c('current', 'release'), 'w') as f:
-                    f.write('IMPLEMENTOR="Azul Systems, Inc."\nJAVA_VERSION="25"\n')
+                bed.write(bed.drive_c('current', 'release'), 'IMPLEMENTOR="Azul Systems, Inc."\n'
+                          'JAVA_VERSION="25"\n')
                 bed.installation(self.CONTROL, trace=True)
                 self.assertEqual(bed.run('').boxes, [])
                 trace = bed.log('jinstall.log')
@@ -126,8 +126,7 @@ class Newest(unittest.TestCase):
         with WineBed() as bed:
             for home, key, machine in [('zulu32', 'a', 'x86'), ('zulu64', 'b', 'x64')]:
                 zulu(bed, home, key, '17', **({} if NATIVE == machine else {'machine': machine}))
-                with open(bed.drive_c(home, 'release'), 'w') as f:
-                    f.write('JAVA_VERSION="17"\n')
+                bed.write(bed.drive_c(home, 'release'), 'JAVA_VERSION="17"\n')
             bed.installation(self.CONTROL, trace=True)
             bed.run('')
             ranked = [l for l in bed.log('jinstall.log') if l.startswith(b'jvm candidate ranked by version')]

@@ -147,9 +147,8 @@ class TodaysJvms(unittest.TestCase):
                 b', home C:\\temurin, version 17.0.2+8: accepted'])
             self.assertEqual(len(jvm_runs(old)), 1)
             self.assertFalse(jvm_runs(zulu))
-            with open(os.path.join(accepted, 'jvm-options.txt'), 'rb') as f:
-                self.assertEqual(f.read().splitlines(),
-                                 [b'test|(none)', b'wizard|JAVA_TOOL_OPTIONS=-Da=1;_JAVA_OPTIONS=-Xmx9m'])
+            self.assertEqual(bed.read(os.path.join(accepted, 'jvm-options.txt')).splitlines(),
+                             [b'test|(none)', b'wizard|JAVA_TOOL_OPTIONS=-Da=1;_JAVA_OPTIONS=-Xmx9m'])
 
     # Wine reports every process elevated: the user's own sources are skipped.
     def test_user_sources_are_skipped_by_an_elevated_launcher(self):

@@ -40,16 +40,14 @@ class CarriedJvm(unittest.TestCase):
             bed.reg_add(JRE_KEY, 'CurrentVersion', '1.2')
             bed.reg_add(JRE_KEY + r'\1.3', 'MicroVersion', '0')
             bed.reg_add(JRE_KEY + r'\1.3', 'JavaHome', r'C:\elsewhere')
-            with open(bed.drive_c('windows', 'java.exe'), 'wb') as f:
-                f.write(b'the user\'s own java.exe')
+            bed.write(bed.drive_c('windows', 'java.exe'), b'the user\'s own java.exe')
             bed.carry_jvm('')
             self.assertEqual(bed.run('').boxes, [])
             self.assertEqual(reg_value(bed, JRE_KEY, 'CurrentVersion'), '1.2')
             self.assertEqual(bed.reg_query(JRE_KEY + r'\1.3'), {'javahome': ('REG_SZ', r'C:\elsewhere'),
                                                                 'microversion': ('REG_SZ', '0')})
             self.assertEqual(reg_value(bed, JRE_KEY + r'\1.3.1', 'JavaHome'), IN_PROGRAM_FILES)
-            with open(bed.drive_c('windows', 'java.exe'), 'rb') as f:
-                self.assertEqual(f.read(), b'the user\'s own java.exe')
+            self.assertEqual(bed.read(bed.drive_c('windows', 'java.exe')), b'the user\'s own java.exe')
             # Not the current version: no launchers are copied.
             self.assertFalse(os.path.exists(bed.drive_c('windows', 'javaw.exe')))
             # Program Files is no temporary place: the wizard is not told about one.

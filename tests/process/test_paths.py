@@ -5,7 +5,7 @@ import os
 import shutil
 import unittest
 
-from winebed import TOOLS_DIR, WineBed, read_record
+from winebed import TOOLS_DIR, WineBed, jvm_runs, read_record
 
 CYRILLIC = '\u0443\u0441\u0442\u0430\u043d\u043e\u0432\u043a\u0430'  # 'installation' in Russian
 JRE = 'Java Runtime Environment'
@@ -76,8 +76,7 @@ class CyrillicJvmHome(unittest.TestCase):
             bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
             run = bed.run('')
             self.assertEqual(run.boxes, [])
-            with open(os.path.join(bin_dir, 'jvm-runs.txt'), 'rb') as f:
-                self.assertEqual([b' TestJvm ' in line for line in f], [True, False])
+            self.assertEqual([b' TestJvm ' in line for line in jvm_runs(bin_dir)], [True, False])
             found = [line for line in bed.log('jinstall.log') if line.startswith(b'Found correct version of JVM:')]
             self.assertEqual(len(found), 1)
             self.assertNotIn(b'?', found[0])
