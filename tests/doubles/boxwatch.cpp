@@ -263,9 +263,8 @@ std::string invisibleDesktop(const char* name) {
 
 void setProgramEnvironment() {
     std::vector<std::string> settings;
-    for (char** entry = _environ; *entry; ++entry) {
+    for (char** entry = _environ; *entry; ++entry)
         if (std::strncmp(*entry, "BOXWATCH_SET_", 13) == 0) settings.push_back(*entry + 13);
-    }
     for (const std::string& setting : settings) _putenv(setting.c_str());
 }
 

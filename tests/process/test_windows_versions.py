@@ -10,7 +10,6 @@ from winebed import TOOLS_DIR, WineBed, read_record, reg_text
 
 NINE_X = ('win95', 'win98', 'winme')
 NT = ('nt40', 'win2k', 'winxp', 'win7', 'win10')
-PROFILE = r'C:\users\tester'  # the user's profile, which 2000 and later take as the home
 JRE = 'Java Runtime Environment'
 JRE_KEY = r'HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
 NT_KEY = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows NT\CurrentVersion'
@@ -35,18 +34,13 @@ POLICY = b'grant { permission java.security.AllPermission; };\r\n'
 
 def plays(bed, version, values=MACHINE, search_path=None):
     """Makes Wine answer the launcher as this release (the test doubles keep Wine's
-    own), with these machine values, WINEPATH in front of the search path, and the
-    profile PROFILE."""
+    own), with these machine values, WINEPATH in front of the search path and a profile."""
     bed.reg_add(r'HKCU\Software\Wine\AppDefaults\launcher.exe', 'Version', version)
     bed.set_registry(values)
     for directory in DIRECTORIES:
         os.makedirs(bed.drive_c(directory, 'system'), exist_ok=True)
     os.makedirs(bed.drive_c('users', 'tester'), exist_ok=True)
-    bed.launch_env = dict({'WINEPATH': search_path} if search_path else {}, USERPROFILE=PROFILE)
-
-
-def profile_files(bed):
-    return sorted(os.listdir(bed.drive_c('users', 'tester')))
+    bed.launch_env = dict({'WINEPATH': search_path} if search_path else {}, USERPROFILE=r'C:\users\tester')
 
 
 def home_traces(bed):
@@ -82,7 +76,8 @@ class EveryRelease(unittest.TestCase):
             places += [('users', 'tester', 'identitydb.obj'), ('users', 'tester', '.java.policy')] * in_profile
             for place in places:
                 self.assertEqual(bed.read(bed.drive_c(*place)), POLICY if place[-1] == '.java.policy' else STORE)
-            self.assertEqual(profile_files(bed), ['.java.policy', 'identitydb.obj'] if in_profile else [])
+            self.assertEqual(sorted(os.listdir(bed.drive_c('users', 'tester'))),
+                             ['.java.policy', 'identitydb.obj'] if in_profile else [])
             other_home, other_login = FAMILY[not nt]
             self.assertFalse(os.path.exists(bed.drive_c(other_home, 'identitydb.obj')))
             self.assertFalse(os.path.exists(bed.drive_c(home, 'profiles', other_login)))
