@@ -103,7 +103,7 @@ class UnattendedBoxes(unittest.TestCase):
                 bed.write('jinstall.log', b'')
                 bed.start(command_line, watch=False, station=station)
                 # Nobody closes a box here: a run that shows one never ends by itself.
-                self.assertEqual(bed.finish(timeout=45).exit_code, code)
+                self.assertEqual(bed.finish(timeout=20).exit_code, code)
                 trace = bed.log('jinstall.log')
                 reason, why = (b'window station not visible', b'window station %s is not visible' % STATION.encode()) \
                     if station else (b'unattended run', b'unattended run (-s with exitCodeReport)')
