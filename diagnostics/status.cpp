@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 
 #include "diagnostics/box_text.h"
@@ -16,6 +17,8 @@ namespace {
 // starts, or by the worker itself), then read by the worker alone.
 bool boxesShown = true;
 std::string unshownReason;
+// Read by the main thread once the worker has finished.
+std::atomic<bool> leftOut{false};
 std::string boxCaption = kMessageCaption;
 
 // Its removal tells the launcher's main thread that the status dialog may go,
@@ -26,6 +29,7 @@ void removeShowDialogSemaphore() {
 
 // What the box would have said, for whoever reads the log.
 void traceUnshownBox(const std::string& text) {
+    leftOut = true;
     if (fileExists(kTraceLog)) Log().logMessage(kTraceLog, "box not shown (" + unshownReason + "):", text);
 }
 
@@ -68,6 +72,10 @@ bool Status::askError(const std::string& text, const std::string& question) {
 void setBoxesShown(bool shown, const char* whyNot) {
     if (boxesShown && !shown) unshownReason = whyNot;
     boxesShown = shown;
+}
+
+bool boxLeftOut() {
+    return leftOut;
 }
 
 void setBoxCaption(const std::string& caption) {

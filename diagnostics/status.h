@@ -39,6 +39,9 @@ private:
 // Boxes are shown by default; each reason is set before the worker's first box.
 void setBoxesShown(bool shown, const char* whyNot = "");
 
+// Whether a box of this run was not shown for one of those reasons.
+bool boxLeftOut();
+
 // The caption of the boxes shown from now on (messageCaption in kiv.control);
 // error boxes add ": Error". Until it is set, the established caption.
 void setBoxCaption(const std::string& caption);

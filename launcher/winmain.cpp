@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "diagnostics/status.h"
 #include "diagnostics/window_station.h"
 #include "launcher/command_line.h"
 #include "launcher/handover.h"
@@ -217,5 +218,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     handOverToCleanup(currentDir, startDir);
     if (!postedQuit) PostQuitMessage(0);
     int reported = 0;
-    return getReportedExitCode(reported) ? reported : static_cast<int>(exitCode);
+    if (getReportedExitCode(reported)) return reported;
+    // A box the user closes leaves the waits to end on their timer's message. One left
+    // out where nobody could see it may let them end on a paint message, whose 0 would
+    // tell a deployment tool that a failed run succeeded.
+    return boxLeftOut() ? static_cast<int>(kTimerId) : static_cast<int>(exitCode);
 }
