@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 
 #include "diagnostics/box_text.h"
@@ -12,8 +13,12 @@
 
 namespace {
 
-// Written by the worker before its first box, read by it alone.
+// Written before the worker's first box (by the main thread before the worker
+// starts, or by the worker itself), then read by the worker alone.
 bool boxesShown = true;
+std::string unshownReason;
+// Read by the main thread once the worker has finished.
+std::atomic<bool> leftOut{false};
 std::string boxCaption = kMessageCaption;
 
 // Its removal tells the launcher's main thread that the status dialog may go,
@@ -22,9 +27,10 @@ void removeShowDialogSemaphore() {
     std::remove(kShowSemaphore);
 }
 
-// What an unattended run's box would have said, for whoever reads the log.
+// What the box would have said, for whoever reads the log.
 void traceUnshownBox(const std::string& text) {
-    if (fileExists(kTraceLog)) Log().logMessage(kTraceLog, "box not shown (unattended run):", text);
+    leftOut = true;
+    if (fileExists(kTraceLog)) Log().logMessage(kTraceLog, "box not shown (" + unshownReason + "):", text);
 }
 
 }  // namespace
@@ -63,8 +69,13 @@ bool Status::askError(const std::string& text, const std::string& question) {
                        MB_YESNO | MB_ICONERROR | MB_SYSTEMMODAL) == IDYES;
 }
 
-void setBoxesShown(bool shown) {
+void setBoxesShown(bool shown, const char* whyNot) {
+    if (boxesShown && !shown) unshownReason = whyNot;
     boxesShown = shown;
+}
+
+bool boxLeftOut() {
+    return leftOut;
 }
 
 void setBoxCaption(const std::string& caption) {

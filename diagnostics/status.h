@@ -32,11 +32,15 @@ private:
     std::string language_;
 };
 
-// Whether boxes are shown: an unattended run (-s with exitCodeReport) shows none,
-// as nobody may be there to close them and the run must end by itself with its
-// exit code. A box that is not shown leaves its text in jinstall.log instead.
-// Set by the worker before it reads the control file; boxes are shown by default.
-void setBoxesShown(bool shown);
+// Whether boxes are shown: none on a window station nobody sees, and none in an
+// unattended run (-s with exitCodeReport), as nobody may be there to close them
+// and the run must end by itself with its exit code. A box that is not shown
+// leaves its text in jinstall.log instead, after the first reason given.
+// Boxes are shown by default; each reason is set before the worker's first box.
+void setBoxesShown(bool shown, const char* whyNot = "");
+
+// Whether a box of this run was not shown for one of those reasons.
+bool boxLeftOut();
 
 // The caption of the boxes shown from now on (messageCaption in kiv.control);
 // error boxes add ": Error". Until it is set, the established caption.

@@ -42,7 +42,7 @@ int Install::install(int quietSwitch, int silentSwitch, const std::string& passT
     // Asked before the repair: a control file that cannot be repaired or read still answers.
     exitCodeReport = exitCodeReportWanted();
     if (exitCodeReport && silent) {
-        setBoxesShown(false);
+        setBoxesShown(false, "unattended run");
         traceMessage(kTraceLog, "unattended run (-s with exitCodeReport): no message box is shown");
     }
 

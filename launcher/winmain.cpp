@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "diagnostics/status.h"
+#include "diagnostics/window_station.h"
 #include "launcher/command_line.h"
 #include "launcher/elevation.h"
 #include "launcher/folder_lock.h"
@@ -161,6 +163,8 @@ bool startWorker(const char* commandLine) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showCommand) {
+    // Before anything can show a box: a service's run must never wait on one.
+    keepBoxesOffInvisibleStation();
     // Before any file is made: the folder the installation lies in, named by an ANSI path.
     useOwnFolder();
     nameInstallDirectory();
@@ -212,5 +216,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR command
     handOverToCleanup(currentDir, startDir);
     if (!postedQuit) PostQuitMessage(0);
     int reported = 0;
-    return getReportedExitCode(reported) ? reported : static_cast<int>(exitCode);
+    if (getReportedExitCode(reported)) return reported;
+    // A box the user closes leaves the waits to end on their timer's message. One left
+    // out where nobody could see it may let them end on a paint message, whose 0 would
+    // tell a deployment tool that a failed run succeeded.
+    return boxLeftOut() ? static_cast<int>(kTimerId) : static_cast<int>(exitCode);
 }

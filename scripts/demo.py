@@ -61,6 +61,7 @@ STEPS = [
     ('the carried JVM is not installed', '{line}'),
     ('installJvm ok: true', 'the new JVM passed its version test'),
     ('jvm home dir', 'Java home for the wizard: {rest}'),
+    ('security file copied to', 'installed a security file: {rest}'),
     ('java installer launch command:', 'started the wizard: {rest}'),
     ('Java wizard launched successfully', 'the wizard ended, having proved its start'),
     ('copying log files to', 'clean-up: copied the logs to {rest}'),
@@ -235,7 +236,6 @@ def main():
         left = sorted(os.listdir(bed.install_dir))
         copied = [name for name in WINDOWS_COPIES
                   if name not in present and os.path.exists(bed.drive_c('windows', name))]
-        policy = os.path.exists(bed.drive_c('windows', '.java.policy'))
         registry = bed.wine('reg', 'query', JAVASOFT, '/s').stdout.decode('cp1252')
         trace = log_lines(os.path.join(start_dir, 'jinstall.log'))
         if trace:
@@ -247,7 +247,10 @@ def main():
     for record in run.boxes:
         print('Box "%s": %s' % (record[1].decode('cp1252'), record[2].decode('cp1252')))
     tell_timing(times, seen)
-    print('User security policy installed: %s' % ('C:\\windows\\.java.policy' if policy else 'no'))
+    # The Windows directory, and the user's profile, where the JVM reads it.
+    policies = [line.split('security file copied to ')[1] for line in trace
+                if 'security file copied to ' in line and line.endswith('.java.policy')]
+    print('User security policy installed: %s' % (' and '.join(policies) or 'no'))
     print('Hand-over: %s' % ('cleanup.exe removed the unpacked installation (all but itself, which goes '
                              'at the next restart)' if handed_over else
                              'the installation directory still holds ' + ', '.join(left)))

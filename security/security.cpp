@@ -7,6 +7,7 @@
 
 #include "jvm/find/win_version.h"
 #include "security/security_text.h"
+#include "util/ansi_path.h"
 #include "util/file_utils.h"
 #include "util/line_reader.h"
 #include "util/registry.h"
@@ -22,6 +23,19 @@ const int kLineLimit = 1999;  // 2000 bytes with the terminator
 
 bool contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
+}
+
+// As getFilenames resolves it: ${java.home} goes first.
+bool resolvesFromUserHome(const std::string& filename) {
+    return !contains(filename, kJavaHome) && contains(filename, kUserHome);
+}
+
+// A step's result from its written copy's and its profile copy's (each -1 when
+// it did not run): failed when either failed.
+int bothCopies(int written, int profile) {
+    if (written < 0) return profile;
+    if (profile < 0) return written;
+    return written && profile ? 1 : 0;
 }
 
 }  // namespace
@@ -49,38 +63,47 @@ int Security::addPolicy(const std::string& filename, const std::string& javaHome
                         const std::string& homeDirectory, int replace, bool traceNoDestination) {
     if (filename.empty()) return -1;
     std::string sourceName, targetPath;
+    int result = -1;
     if (getFilenames(filename, javaHomeDir, homeDirectory, sourceName, targetPath)) {
-        return copySecurityFile(sourceName, targetPath, replace);
-    }
-    if (traceNoDestination && !sourceName.empty() && fileExists(sourceName)) {
+        result = copySecurityFile(sourceName, targetPath, replace);
+    } else if (traceNoDestination && !sourceName.empty() && fileExists(sourceName)) {
         traceMessage(kTraceLog, "unable to get destination", filename);
     }
-    return -1;
+    return bothCopies(result, copyToProfile(filename, javaHomeDir, targetPath, replace, false));
 }
 
 int Security::addCertificate(const std::string& keystoreFilename, const std::string& javaHomeDir,
                              const std::string& homeDirectory, std::string& sourceName,
                              std::string& targetPath, int replace) {
-    if (!getFilenames(keystoreFilename, javaHomeDir, homeDirectory, sourceName, targetPath)) {
-        if (!sourceName.empty() && fileExists(sourceName)) {
-            traceMessage(kTraceLog, "unable to get destination", keystoreFilename);
+    int named = 0, result = 0;
+    if (certificateTarget(keystoreFilename, javaHomeDir, homeDirectory, sourceName, targetPath, named)) {
+        std::string source = getCurrentDir() + "\\" + sourceName;
+        result = copySecurityFile(source, targetPath, replace);
+        // Only a store directly in the user's home has a copy for the login;
+        // anywhere else there is no second target to look for.
+        if (result && !named && liesDirectlyInUserHome(keystoreFilename)) {
+            std::string loginPath;
+            if (getAlternateDestination(keystoreFilename, homeDirectory, loginPath)) {
+                result = copySecurityFile(source, loginPath, replace);
+            } else {
+                traceMessage(kTraceLog, kNoLoginName);
+                result = 0;
+            }
         }
-        return 0;
+    } else if (!sourceName.empty() && fileExists(sourceName)) {
+        traceMessage(kTraceLog, "unable to get destination", keystoreFilename);
     }
-    std::string source = getCurrentDir() + "\\" + sourceName;
+    return bothCopies(result, copyToProfile(keystoreFilename, javaHomeDir, targetPath, replace, true));
+}
+
+int Security::certificateTarget(const std::string& keystoreFilename, const std::string& javaHomeDir,
+                                const std::string& homeDirectory, std::string& sourceName,
+                                std::string& targetPath, int& named) {
+    if (!getFilenames(keystoreFilename, javaHomeDir, homeDirectory, sourceName, targetPath)) return 0;
     std::string identityDatabase;
-    int named = getIdentityIdFilename(javaHomeDir, homeDirectory, identityDatabase);
+    named = getIdentityIdFilename(javaHomeDir, homeDirectory, identityDatabase);
     if (named) targetPath = identityDatabase;
-    int result = copySecurityFile(source, targetPath, replace);
-    // Only a store directly in the user's home has a profile copy; anywhere
-    // else there is no second target to look for.
-    if (!result || named || !liesDirectlyInUserHome(keystoreFilename)) return result;
-    std::string profilePath;
-    if (!getAlternateDestination(keystoreFilename, homeDirectory, profilePath)) {
-        traceMessage(kTraceLog, kNoLoginName);
-        return 0;
-    }
-    return copySecurityFile(source, profilePath, replace);
+    return 1;
 }
 
 int Security::getFilenames(const std::string& filename, const std::string& javaHomeDir,
@@ -138,8 +161,13 @@ int Security::copySecurityFile(const std::string& source, const std::string& tar
     if (target.empty()) return 0;
     // A target that could not be backed up stays as it is.
     if (replace && fileExists(source) && fileExists(target)) backupFile(target);
-    if (fileExists(target)) return 1;
-    return copyFile(source, target);
+    if (fileExists(target)) {
+        traceMessage(kTraceLog, "security file already present, kept:", target);
+        return 1;
+    }
+    int copied = copyFile(source, target);
+    traceMessage(kTraceLog, copied ? "security file copied to" : "unable to copy security file to", target);
+    return copied;
 }
 
 int Security::backupFile(const std::string& path) {
@@ -154,20 +182,24 @@ int Security::backupFile(const std::string& path) {
     return 1;
 }
 
-int Security::getIdentityIdFilename(const std::string& javaHomeDir, const std::string& homeDirectory,
-                                    std::string& result) {
+int Security::readIdentityLine(const std::string& javaHomeDir, std::string& line) {
     std::string path = javaHomeDir + "\\lib\\security\\java.security";
     if (!fileExists(path)) return 0;
     UniqueFile file = openFile(path.c_str(), "rt");
     if (!file) return 0;
-    std::string line, value;
-    bool found = false;
+    std::string value;
     // The rest of an over-long line is no line of its own.
-    while (!found && readLine(file.get(), kLineLimit, LongLine::kRestDropped, line)) {
-        found = identityDatabasePath(line, javaHomeDir, homeDirectory, value);
+    while (readLine(file.get(), kLineLimit, LongLine::kRestDropped, line)) {
+        if (identityDatabasePath(line, javaHomeDir, "", value)) return 1;
     }
-    file.reset();
-    if (!found) return 0;
+    return 0;
+}
+
+int Security::getIdentityIdFilename(const std::string& javaHomeDir, const std::string& homeDirectory,
+                                    std::string& result) {
+    std::string line, value;
+    if (!readIdentityLine(javaHomeDir, line)) return 0;
+    identityDatabasePath(line, javaHomeDir, homeDirectory, value);
     result = value;
     // Its directory, whose parent must exist; a bare file name needs none.
     std::string::size_type backslash = value.rfind('\\');
@@ -205,4 +237,43 @@ int Security::getLoginName(int winNT, std::string& loginName) {
         readRegistryText(HKEY_LOCAL_MACHINE, "Network\\Logon", "username", kRegistryTextLimit, loginName);
     }
     return loginName.empty() ? 0 : 1;
+}
+
+const std::string& Security::userProfile() {
+    if (profileAsked_) return profile_;
+    profileAsked_ = true;
+    if (!WinVersion().profileHome()) return profile_;
+    std::string path, unnamed, problem;
+    if (!environmentPath("USERPROFILE", path, unnamed)) {
+        problem = "USERPROFILE is not set";
+    } else if (!unnamed.empty()) {
+        problem = "USERPROFILE " + unnamed + " cannot be named in the ANSI code page and has no short name";
+    } else {
+        while (path.size() > 3 && path.back() == '\\') path.pop_back();
+        if (!isDir(path)) problem = "USERPROFILE " + path + " names no directory";
+    }
+    if (problem.empty()) {
+        profile_ = path;
+    } else {
+        traceMessage(kTraceLog, problem + ": no security file is copied to the user's profile");
+    }
+    return profile_;
+}
+
+int Security::copyToProfile(const std::string& filename, const std::string& javaHomeDir, const std::string& written,
+                            int replace, bool certificate) {
+    std::string line;
+    bool database = certificate && readIdentityLine(javaHomeDir, line);
+    if (!(database ? contains(line, kUserHome) : resolvesFromUserHome(filename)) || userProfile().empty()) return -1;
+    std::string sourceName, target;
+    int named = 0;
+    bool resolved = certificate ? certificateTarget(filename, javaHomeDir, userProfile(), sourceName, target, named)
+                                : getFilenames(filename, javaHomeDir, userProfile(), sourceName, target);
+    // A source the installation lacks is skipped, as the written copy skips it.
+    if (!fileExists(sourceName)) return -1;
+    if (!resolved) return 0;
+    // A profile that is the Windows directory itself has its copy already: a
+    // second one would back up the file just placed, in plug-in mode.
+    if (equalsIgnoringCase(target, written)) return -1;
+    return copySecurityFile(sourceName, target, replace);
 }

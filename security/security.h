@@ -58,5 +58,27 @@ private:
     int addPolicy(const std::string& filename, const std::string& javaHomeDir,
                   const std::string& homeDirectory, int replace, bool traceNoDestination);
 
+    // Where the certificate store goes for this user home, the directories made:
+    // where java.security names the identity database (`named`), else the
+    // target name's place.
+    int certificateTarget(const std::string& keystoreFilename, const std::string& javaHomeDir,
+                          const std::string& homeDirectory, std::string& sourceName, std::string& targetPath,
+                          int& named);
+
+    // The line of the JVM's java.security that names the identity database.
+    int readIdentityLine(const std::string& javaHomeDir, std::string& line);
+
+    // On 2000 and later every JVM takes the user's home from the user's profile,
+    // not the Windows directory: there each target resolved from ${user.home}
+    // gets a second copy, by the same rules. The profile folder is empty where
+    // there is none to copy to (9x, NT 4, or USERPROFILE unusable: traced once).
+    const std::string& userProfile();
+    // The copy in the profile beside the `written` target: 1 placed or kept, 0
+    // failed, -1 nothing to do.
+    int copyToProfile(const std::string& filename, const std::string& javaHomeDir, const std::string& written,
+                      int replace, bool certificate);
+
     WindowHandle window_ = nullptr;
+    bool profileAsked_ = false;
+    std::string profile_;
 };

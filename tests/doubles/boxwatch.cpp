@@ -15,7 +15,8 @@
 //        the limited one of a split administrator (Wine gives every process the full
 //        token): it then sees itself unelevated, as under UAC. BOXWATCH_STATION=<name>
 //        starts it on a new window station of that name, which is not visible, as a
-//        service's process is.
+//        service's process is. BOXWATCH_SET_<NAME>=<value> gives it NAME=<value>, also
+//        where Wine sets NAME itself in every process started from Linux (USERPROFILE).
 #include <windows.h>
 
 #include <cstdio>
@@ -260,7 +261,15 @@ std::string invisibleDesktop(const char* name) {
     return desktop ? std::string(name) + "\\Default" : std::string();
 }
 
+void setProgramEnvironment() {
+    std::vector<std::string> settings;
+    for (char** entry = _environ; *entry; ++entry)
+        if (std::strncmp(*entry, "BOXWATCH_SET_", 13) == 0) settings.push_back(*entry + 13);
+    for (const std::string& setting : settings) _putenv(setting.c_str());
+}
+
 int execProgram(const char* program, const char* commandLinePath) {
+    setProgramEnvironment();
     std::string commandLine = std::strchr(program, ' ') ? "\"" + std::string(program) + "\"" : program, tail;
     if (readFile(commandLinePath, tail) && !tail.empty()) commandLine += " " + tail;
     STARTUPINFOA startup = {};

@@ -4,9 +4,10 @@ deployment tool does, with -s; then the boxes, which such a run never shows."""
 import os
 import unittest
 
-from winebed import NO_JRE_BOX, WineBed
+from winebed import DISK_HINT, NO_JRE_BOX, WineBed
 
 REPORT = 'exitCodeReport=Yes\n'
+STATION = 'Service-0x0-3e7$'  # a service's window station, which nobody sees
 LEGACY = 1  # without the key: the timer's identifier, the last message the waits took
 
 
@@ -77,33 +78,37 @@ class ExitCode(unittest.TestCase):
 class UnattendedBoxes(unittest.TestCase):
     NO_JVM = REPORT + 'jvmName=JRE\njvmVersion=1.4.2\n'
 
-    def run_without_watcher(self, bed, command_line):
-        """Nobody closes a box here: a run that shows one never ends by itself."""
-        bed.start(command_line, watch=False)
-        try:
-            bed.process.wait(timeout=45)
-        except Exception:
-            self.fail('the launcher did not end by itself')
-        return bed.finish()
-
-    def test_a_silent_run_that_fails_shows_no_box_ends_by_itself_and_logs_the_texts(self):
-        rows = [
-            ('no JVM, none carried', lambda bed: bed.installation(self.NO_JVM), 1633,
-             b'The correct version of the JRE was not found on your system.',
-             b'Please install JRE 1.4.2 and then restart this installation program.'),
-            ('the carried JVM is missing', lambda bed: bed.installation(self.NO_JVM + 'jvmSelfExtractor=jre.exe\n'),
-             1603, b'Unable to find JRE 1.4.2 on your system.', b'Please install the JVM and re-start this installer.'),
+    def test_a_run_nobody_can_answer_shows_no_box_ends_by_itself_and_logs_the_texts(self):
+        """Silent with the key, or on a window station nobody sees (a service's) whatever
+        the switches: each box's text goes to the trace instead, and the run ends by itself
+        with the code it would have had once its boxes were closed."""
+        no_jre = b'The correct version of the JRE was not found on your system.'
+        unusable = [b'Unable to open kiv.control', b'Unable to install application.\r\r' + DISK_HINT]
+        find = b'Unable to find JRE 1.4.2 on your system.'
+        notice = b'Please exit your browser now to complete the configuration for this installation.'
+        rows = [  # the station, if any; the boxes' texts; what errors.log holds
+            (None, lambda bed: bed.installation(self.NO_JVM), '-s C:\\target', 1633, [no_jre],
+             [no_jre, b'Please install JRE 1.4.2 and then restart this installation program.']),
+            (None, lambda bed: bed.installation(self.NO_JVM + 'jvmSelfExtractor=jre.exe\n'), '-s C:\\target', 1603,
+             [find], [find, b'Please install the JVM and re-start this installer.']),
+            (STATION, lambda bed: bed.installation(self.NO_JVM), '-q C:\\target', 1633, [no_jre], [no_jre]),
+            (STATION, lambda bed: None, '', LEGACY, unusable, unusable),  # no kiv.control: two boxes
+            (STATION, plug_in(), '', 0, [notice], []),
         ]
-        for name, setup, code, text, detail in rows:
-            with self.subTest(name), WineBed() as bed:
+        for station, setup, command_line, code, texts, errors in rows:
+            with self.subTest(station=station, code=code), WineBed() as bed:
                 setup(bed)
                 bed.write('jinstall.log', b'')
-                run = self.run_without_watcher(bed, '-s C:\\target')
-                self.assertEqual(run.exit_code, code)
-                self.assertEqual(bed.log('errors.log')[:2], [text, detail])
+                bed.start(command_line, watch=False, station=station)
+                # Nobody closes a box here: a run that shows one never ends by itself.
+                self.assertEqual(bed.finish(timeout=20).exit_code, code)
                 trace = bed.log('jinstall.log')
-                self.assertIn(b'box not shown (unattended run): ' + text, trace)
-                self.assertIn(b'unattended run (-s with exitCodeReport): no message box is shown', trace)
+                reason, why = (b'window station not visible', b'window station %s is not visible' % STATION.encode()) \
+                    if station else (b'unattended run', b'unattended run (-s with exitCodeReport)')
+                self.assertIn(why + b': no message box is shown', trace)
+                self.assertEqual([line.partition(b'): ')[2] for line in trace
+                                  if line.startswith(b'box not shown (%s)' % reason)], texts)
+                self.assertEqual([text for text in errors if text in bed.log('errors.log')], errors)
 
     def test_a_quiet_run_or_one_without_the_key_still_shows_its_box(self):
         for name, control, command_line, code in [('-q', self.NO_JVM, '-q C:\\target', 1633),

@@ -31,6 +31,7 @@ FAMILY = {True: ('windows', 'anna'), False: ('Win9x', 'bert')}  # NT: Windows di
 DIRECTORIES = ('Win9x', 'SysRoot', 'PathName', 'WinDir', 'SetupNT', 'Setup9x', 'MyWinNT', 'MyWindows')
 REPORT = 'exitCodeReport=yes\n'
 KEYSTORE = 'keystoreFilename=${user.home}/identitydb.obj\n'
+USER_POLICY = 'userSecurityPolicyFilename=${user.home}/.java.policy\n'
 STORE = b'certificates\r\n'
 OWN_JAVA = b"the user's own java.exe"
 POLICY = b'grant { permission java.security.AllPermission; };\r\n'
@@ -38,12 +39,13 @@ POLICY = b'grant { permission java.security.AllPermission; };\r\n'
 
 def plays(bed, version, values=MACHINE, search_path=None):
     """Makes Wine answer the launcher as this release (the test doubles keep Wine's
-    own), with these machine values and WINEPATH in front of the search path."""
+    own), with these machine values, WINEPATH in front of the search path and a profile."""
     bed.reg_add(r'HKCU\Software\Wine\AppDefaults\launcher.exe', 'Version', version)
     bed.set_registry(values)
     for directory in DIRECTORIES:
         os.makedirs(bed.drive_c(directory, 'system'), exist_ok=True)
-    bed.launch_env = {'WINEPATH': search_path} if search_path else {}
+    os.makedirs(bed.drive_c('users', 'tester'), exist_ok=True)
+    bed.launch_env = dict({'WINEPATH': search_path} if search_path else {}, USERPROFILE=r'C:\users\tester')
 
 
 def home_traces(bed):
@@ -55,7 +57,8 @@ class EveryRelease(unittest.TestCase):
     def main_road(self, version, locale, folder):
         """Started by its full path from another folder, as a deployment tool may, the launcher
         works in its own; a found JVM runs the wizard; the certificate store goes to the
-        family's Windows directory and its login's profile; the clean-up program takes over.
+        family's Windows directory and its login's profile, and with the user policy, from 2000 on,
+        to the user's profile too; the clean-up program takes over.
         The folder it was started from is named in Thai, which the ANSI code page cannot hold:
         NT traces it by its wide name; 95, 98 and Me have no wide functions, so by the ANSI one."""
         nt = version in NT
@@ -66,9 +69,10 @@ class EveryRelease(unittest.TestCase):
             shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
             os.makedirs(bed.drive_c('elsewhere'))
             bed.write('startdir.txt', 'C:\\elsewhere\r\n')
-            bed.installation(REPORT + KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n'
+            bed.installation(REPORT + KEYSTORE + USER_POLICY + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n'
                              'loaderJavaCommand=Wizard\n', trace=True)
             bed.write('identitydb.obj', STORE)
+            bed.write('.java.policy', POLICY)
             caller = bed.drive_c(THAI)
             os.makedirs(caller)
             run = bed.run('', from_dir=caller)
@@ -81,8 +85,13 @@ class EveryRelease(unittest.TestCase):
             self.assertEqual(record[b'cmdline'], b'javaw.exe  .;install.jar Wizard')
             self.assertEqual(record[b'native.properties'][:2],
                              [b'nativeJvmHomeDir=C:/jre', b'nativeJvmInstalled=false'])
-            for place in ((home, 'identitydb.obj'), (home, 'profiles', login, 'identitydb.obj')):
-                self.assertEqual(bed.read(bed.drive_c(*place)), STORE)
+            in_profile = version not in NINE_X + ('nt40',)
+            places = [(home, 'identitydb.obj'), (home, 'profiles', login, 'identitydb.obj'), (home, '.java.policy')]
+            places += [('users', 'tester', 'identitydb.obj'), ('users', 'tester', '.java.policy')] * in_profile
+            for place in places:
+                self.assertEqual(bed.read(bed.drive_c(*place)), POLICY if place[-1] == '.java.policy' else STORE)
+            self.assertEqual(sorted(os.listdir(bed.drive_c('users', 'tester'))),
+                             ['.java.policy', 'identitydb.obj'] if in_profile else [])
             other_home, other_login = FAMILY[not nt]
             self.assertFalse(os.path.exists(bed.drive_c(other_home, 'identitydb.obj')))
             self.assertFalse(os.path.exists(bed.drive_c(home, 'profiles', other_login)))
@@ -120,9 +129,28 @@ class EveryRelease(unittest.TestCase):
             for name in ('javaw.exe', 'java.exe', 'system/msvcrt.dll'):
                 self.assertTrue(os.path.exists(bed.drive_c(home, name)), name)
                 self.assertFalse(os.path.exists(bed.drive_c(FAMILY[not nt][0], name)), name)
-            # The policy goes into the JVM just installed; a launcher the Windows directory holds is never replaced.
-            self.assertEqual(bed.read(bed.drive_c(home, 'jre', 'lib', 'security', 'java.policy')), POLICY)
-            self.assertEqual(bed.read(bed.drive_c(home, 'java.exe')), OWN_JAVA)
+            # The policy goes into the JVM just installed; a launcher the Windows directory
+            # holds already is never replaced.
+            self.assertEqual([bed.read(bed.drive_c(home, 'jre', 'lib', 'security', 'java.policy')),
+                              bed.read(bed.drive_c(home, 'java.exe'))], [POLICY, OWN_JAVA])
+
+
+class ProfileCopies(unittest.TestCase):
+    def test_a_replace_in_plug_in_mode_backs_up_both_the_home_and_the_profile_file_on_win10(self):
+        with WineBed() as bed:
+            plays(bed, 'win10')
+            bed.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
+            bed.add_browser()
+            bed.installation(REPORT + USER_POLICY + 'jvmName=Java Plug-in\njvmRequiredVersion=1.3\n'
+                             'jvmCommandName=javaw.exe\nappletUrl=http://example.invalid/start.html\n')
+            bed.write('start.html', '<html></html>')
+            bed.write('.java.policy', POLICY)
+            homes = (bed.drive_c('windows'), bed.drive_c('users', 'tester'))
+            for home in homes:
+                bed.write(os.path.join(home, '.java.policy'), OWN_JAVA)
+            self.assertEqual(bed.run('').exit_code, 0)
+            self.assertEqual([bed.read(os.path.join(home, name)) for home in homes
+                              for name in ('.java.policy', '.java.001')], [POLICY, OWN_JAVA] * 2)
 
 
 def nt_values(*missing):

@@ -220,7 +220,7 @@ class WineBed:
         self.drives = {}  # Unix folder: the Wine drive mapped to it
         self.locale = locale
         self.launcher_name = launcher_name
-        self.launch_env = {}  # extra environment for the launcher alone
+        self.launch_env = {}  # extra environment for the launcher alone (USERPROFILE too)
         self.answer = 'no'  # what the box watcher answers a box that asks Yes or No
         self.display = display.lstrip(':') if display else None
 
@@ -442,7 +442,9 @@ class WineBed:
                 launcher, command_file = (self.windows_path(self.path(name)) for name in (launcher, command_file))
             self.process = subprocess.Popen(
                 [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', launcher, command_file],
-                env=dict(self.env, **self.launch_env, **self._exec_env(token, station)), cwd=from_dir or self.install_dir,
+                env=dict(self.env, **self.launch_env, **self._exec_env(token, station),
+                         **{'BOXWATCH_SET_' + name: value for name, value in self.launch_env.items()}),
+                cwd=from_dir or self.install_dir,
                 stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.DEVNULL)
 
     @staticmethod

@@ -15,14 +15,15 @@ protected:
         ScratchMachineTest::SetUp();
         javaHome_ = (dir_ / "jre").string();
         userHome_ = (dir_ / "home").string();
-        std::filesystem::create_directories("jre\\lib\\security");
-        std::filesystem::create_directory("home");
+        profile_ = (dir_ / "profile").string();
+        for (const char* name : {"jre\\lib\\security", "home", "profile"}) std::filesystem::create_directories(name);
+        _putenv(("USERPROFILE=" + profile_).c_str());
     }
     int install(const std::string& system, const std::string& user, const std::string& keystore, int replace) {
         return Security().addSecurity(system, user, keystore, javaHome_, userHome_, replace);
     }
 
-    std::string javaHome_, userHome_;
+    std::string javaHome_, userHome_, profile_;
 };
 
 TEST_F(SecurityTest, PoliciesLandWhereTheirEntriesPoint) {
@@ -91,16 +92,52 @@ TEST_F(SecurityTest, ReplacingWithAFileTheInstallationLacksKeepsTheUsersFile) {
 }
 
 // The certificate store goes where java.security names the identity database,
-// else to its target and, directly in the user's home, to the login's profile too.
-TEST_F(SecurityTest, CertificateStoreGoesWhereJavaSecuritySaysElseToTheHomeAndProfile) {
+// else to its target and, directly in the user's home, to the login's profile
+// too. From 2000 on, as these tests run, a target below the user home also goes
+// below the user's profile.
+TEST_F(SecurityTest, CertificateStoreGoesWhereJavaSecuritySaysElseToTheHomeAndProfiles) {
+    const std::string javaSecurity = javaHome_ + "\\lib\\security\\java.security";
     writeFile("identitydb.obj", "store");
-    writeFile(javaHome_ + "\\lib\\security\\java.security",
-              "policy.provider=x\r\nidentity.database=${user.home}/ids/identitydb.obj\r\n");
-    EXPECT_EQ(install("", "", "${user.home}/identitydb.obj", 0), 1);
-    EXPECT_EQ(readFile(userHome_ + "\\ids\\identitydb.obj"), "store");
+    writeFile(javaSecurity, "policy.provider=x\r\nidentity.database=${user.home}/ids/identitydb.obj\r\n");
+    EXPECT_EQ(install("", "", "${java.home}/lib/identitydb.obj", 0), 1);
+    EXPECT_EQ(readFile(userHome_ + "\\ids\\identitydb.obj") + readFile(profile_ + "\\ids\\identitydb.obj"),
+              "storestore");
     EXPECT_FALSE(fileExists(userHome_ + "\\identitydb.obj") || fileExists(userHome_ + "\\profiles"));
-    std::remove((javaHome_ + "\\lib\\security\\java.security").c_str());
-    EXPECT_EQ(install("", "", "${user.home}/identitydb.obj", 0), 0);  // no login name registered
-    EXPECT_EQ(readFile(userHome_ + "\\identitydb.obj"), "store");
+    writeFile(javaSecurity, "identity.database=${java.home}/lib/ids.obj\r\n");
+    EXPECT_EQ(install("", "", "${user.home}/x/identitydb.obj", 0), 1);
+    EXPECT_FALSE(fileExists(profile_ + "\\x"));  // the store is not below the user home
+    std::remove(javaSecurity.c_str());
     EXPECT_EQ(install("", "", "${user.home}/keys/identitydb.obj", 0), 1);  // not directly in the home
+    EXPECT_EQ(install("", "", "${user.home}/identitydb.obj", 0), 0);       // no login name registered
+    EXPECT_EQ(readFile(userHome_ + "\\identitydb.obj") + readFile(profile_ + "\\keys\\identitydb.obj") +
+                  readFile(profile_ + "\\identitydb.obj"), "storestorestore");
+}
+
+// A policy below the user home also goes below the profile, by the same rules,
+// and the trace names each copy. A profile that is the home itself gets no second
+// copy (nor a second backup); without a usable one the home's copy stands alone.
+TEST_F(SecurityTest, APolicyBelowTheUserHomeAlsoGoesBelowTheProfile) {
+    writeFile(".java.policy", "user");
+    writeFile("jinstall.log", "");
+    EXPECT_EQ(install("", "${user.home}/sub/.java.policy", "", 0), 1);
+    writeFile(".java.policy", "newer");
+    EXPECT_EQ(install("", "${user.home}/sub/.java.policy", "", 1), 1);
+    const std::string home = userHome_ + "\\sub\\.java.", profile = profile_ + "\\sub\\.java.";
+    EXPECT_EQ(readFile(profile + "policy") + readFile(profile + "001"), "neweruser");
+    const std::string language = Security().language();
+    EXPECT_EQ(readFile("changes.txt"), renamingNotice(language, home + "policy", home + "001") + "\r\n" +
+                                           renamingNotice(language, profile + "policy", profile + "001") + "\r\n");
+    _putenv(("USERPROFILE=" + userHome_ + "\\").c_str());
+    EXPECT_EQ(install("", "${user.home}/sub/.java.policy", "", 1), 1);
+    EXPECT_FALSE(fileExists(home + "003"));
+    for (const std::string& variable : {std::string("USERPROFILE="), "USERPROFILE=" + profile_ + "\\none"}) {
+        _putenv(variable.c_str());
+        EXPECT_EQ(install("", "${user.home}/.java.policy", "", 0), 1);
+    }
+    const std::string unusable = ": no security file is copied to the user's profile";
+    for (const std::string& line : {"security file copied to " + profile + "policy",
+                                    "USERPROFILE is not set" + unusable,
+                                    "USERPROFILE " + profile_ + "\\none names no directory" + unusable}) {
+        EXPECT_TRUE(logged("jinstall.log", line));
+    }
 }
