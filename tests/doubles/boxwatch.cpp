@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <set>
 #include <string>
 #include <vector>
@@ -261,11 +262,18 @@ std::string invisibleDesktop(const char* name) {
     return desktop ? std::string(name) + "\\Default" : std::string();
 }
 
+// Wide: a value outside the ANSI code page (a JAVA_HOME named in Cyrillic) stays whole.
 void setProgramEnvironment() {
-    std::vector<std::string> settings;
-    for (char** entry = _environ; *entry; ++entry)
-        if (std::strncmp(*entry, "BOXWATCH_SET_", 13) == 0) settings.push_back(*entry + 13);
-    for (const std::string& setting : settings) _putenv(setting.c_str());
+    std::vector<std::wstring> settings;
+    wchar_t* block = GetEnvironmentStringsW();
+    for (const wchar_t* entry = block; entry && *entry; entry += std::wcslen(entry) + 1)
+        if (std::wcsncmp(entry, L"BOXWATCH_SET_", 13) == 0) settings.push_back(entry + 13);
+    if (block) FreeEnvironmentStringsW(block);
+    for (const std::wstring& setting : settings) {
+        std::wstring::size_type equals = setting.find(L'=');
+        if (equals != std::wstring::npos)
+            SetEnvironmentVariableW(setting.substr(0, equals).c_str(), setting.c_str() + equals + 1);
+    }
 }
 
 int execProgram(const char* program, const char* commandLinePath) {
