@@ -33,39 +33,27 @@ namespace {
 
 const int kStatusTextId = 104;
 
-std::string className(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string windowText(HWND window) {
+// What one of the A functions that fill a buffer (GetClassNameA, GetWindowTextA,
+// GetDlgItemTextA) writes for these arguments.
+template <typename Get, typename... Args>
+std::string textOf(Get get, Args... args) {
     char text[4096] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-std::string itemText(HWND dialog, int id) {
-    char text[4096] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
+    get(args..., text, static_cast<int>(sizeof text));
     return text;
 }
 
 // Control characters as escapes, so a record is one line; other bytes stay as they are.
 std::string escaped(const std::string& text) {
     std::string out;
-    for (unsigned char c : text) {
-        if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\t') out += "\\t";
-        else if (c == '\\') out += "\\\\";
-        else out += static_cast<char>(c);
+    for (char c : text) {
+        const char* escape = c == '\n' ? "\\n" : c == '\r' ? "\\r" : c == '\t' ? "\\t" : c == '\\' ? "\\\\" : nullptr;
+        out += escape ? std::string(escape) : std::string(1, c);
     }
     return out;
 }
 
 BOOL CALLBACK collectDialog(HWND window, LPARAM list) {
-    if (className(window) == "#32770") reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    if (textOf(GetClassNameA, window) == "#32770") reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
 
@@ -151,16 +139,17 @@ void recordBox(FILE* out, HWND box) {
     char styles[64];
     std::snprintf(styles, sizeof styles, "%08lX\t%08lX", GetWindowLongA(box, GWL_STYLE),
                   GetWindowLongA(box, GWL_EXSTYLE));
-    writeRecord(out, "box\t" + escaped(windowText(box)) + "\t" + escaped(itemText(box, 0xFFFF)) +
+    writeRecord(out, "box\t" + escaped(textOf(GetWindowTextA, box)) + "\t" +
+                         escaped(textOf(GetDlgItemTextA, box, 0xFFFF)) +
                          "\t" + styles + "\t" + iconName(box) + "\t" + (asksYesOrNo(box) ? "yes/no" : "ok"));
 }
 
 void recordStatusDialog(FILE* out, HWND dialog) {
     // The text is set just after the dialog is shown.
-    for (int tries = 0; tries < 100 && itemText(dialog, kStatusTextId).empty(); ++tries) Sleep(10);
+    for (int tries = 0; tries < 100 && textOf(GetDlgItemTextA, dialog, kStatusTextId).empty(); ++tries) Sleep(10);
     HWND parent = GetParent(dialog);
-    writeRecord(out, "status\t" + escaped(windowText(dialog)) + "\t" +
-                         escaped(itemText(dialog, kStatusTextId)) + "\t" + rectText(dialog) + "\t" +
+    writeRecord(out, "status\t" + escaped(textOf(GetWindowTextA, dialog)) + "\t" +
+                         escaped(textOf(GetDlgItemTextA, dialog, kStatusTextId)) + "\t" + rectText(dialog) + "\t" +
                          rectText(parent) + "\t" + (IsWindowVisible(parent) ? "1" : "0"));
 }
 
@@ -242,9 +231,8 @@ HANDLE limitedToken() {
     if (!got) return nullptr;
     HANDLE primary = nullptr;
     if (!DuplicateTokenEx(linked.LinkedToken, MAXIMUM_ALLOWED, nullptr, SecurityImpersonation, TokenPrimary,
-                          &primary)) {
+                          &primary))
         primary = nullptr;
-    }
     CloseHandle(linked.LinkedToken);
     return primary;
 }
@@ -276,6 +264,12 @@ void setProgramEnvironment() {
     }
 }
 
+// Says why the program was not started, with the system's error code.
+int notStarted(const char* why) {
+    std::printf("%s %lu\n", why, GetLastError());
+    return 1;
+}
+
 int execProgram(const char* program, const char* commandLinePath) {
     setProgramEnvironment();
     std::string commandLine = std::strchr(program, ' ') ? "\"" + std::string(program) + "\"" : program, tail;
@@ -285,28 +279,20 @@ int execProgram(const char* program, const char* commandLinePath) {
     std::string desktop;
     if (const char* station = std::getenv("BOXWATCH_STATION")) {
         desktop = invisibleDesktop(station);
-        if (desktop.empty()) {
-            std::printf("no window station %lu\n", GetLastError());
-            return 1;
-        }
+        if (desktop.empty()) return notStarted("no window station");
         startup.lpDesktop = &desktop[0];
     }
     HANDLE token = nullptr;
     const char* wanted = std::getenv("BOXWATCH_TOKEN");
-    if (wanted != nullptr && std::strcmp(wanted, "limited") == 0 && (token = limitedToken()) == nullptr) {
-        std::printf("no limited token %lu\n", GetLastError());
-        return 1;
-    }
+    if (wanted != nullptr && std::strcmp(wanted, "limited") == 0 && (token = limitedToken()) == nullptr)
+        return notStarted("no limited token");
     PROCESS_INFORMATION process = {};
     BOOL started = token ? CreateProcessAsUserA(token, program, &commandLine[0], nullptr, nullptr, FALSE, 0,
                                                 nullptr, nullptr, &startup, &process)
                          : CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                           &startup, &process);
     if (token) CloseHandle(token);
-    if (!started) {
-        std::printf("start failed %lu\n", GetLastError());
-        return 1;
-    }
+    if (!started) return notStarted("start failed");
     WaitForSingleObject(process.hProcess, INFINITE);
     DWORD exitCode = 0;
     GetExitCodeProcess(process.hProcess, &exitCode);

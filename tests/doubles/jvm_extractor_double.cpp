@@ -48,9 +48,8 @@ void unpack(const std::string& home, const std::string& jvmDouble, const Config&
     char system[MAX_PATH];
     GetSystemDirectoryA(system, MAX_PATH);
     CopyFileA((std::string(system) + "\\msvcrt.dll").c_str(), (home + "bin\\msvcrt.dll").c_str(), FALSE);
-    for (const char* program : {"javaw.exe", "java.exe"}) {
+    for (const char* program : {"javaw.exe", "java.exe"})
         CopyFileA(jvmDouble.c_str(), (home + "bin\\" + program).c_str(), FALSE);
-    }
     writeFile(home + "bin\\jvm-double.txt", "version=" + config.version + "\n" + config.jvmLines, "wb");
 }
 
@@ -62,9 +61,8 @@ void setValue(HKEY key, const char* name, const std::string& value) {
 void registerJvm(const Config& config) {
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, ("SOFTWARE\\JavaSoft\\" + config.registerKey).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+                        REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return;
-    }
     setValue(key, "JavaHome", config.home);
     if (!config.micro.empty()) setValue(key, "MicroVersion", config.micro);
     RegCloseKey(key);

@@ -1,10 +1,9 @@
 // Test double for cleanup.exe and for the browser: records how it was started
 // in RECORD_NAME (cleanup-run.txt or browser-run.txt) beside itself: the raw
-// command line, the argument count, each argument and the working directory;
-// then, in UTF-8, the wide command line and each argument that names an existing
-// file or folder by its long path (long[i]=), and the working directory's long
-// path (longcwd=), so that a test can tell which folder a short or an ANSI path
-// really names.
+// command line, the argument count and each argument; then, in UTF-8, each
+// argument that names an existing file or folder by its long path (long[i]=), and
+// the working directory's long path (longcwd=), so that a test can tell which
+// folder a short or an ANSI path really names.
 // With cleanup-delay.txt beside it, it first sleeps that many milliseconds, so a
 // test can tell whether the launcher waited for it.
 #include <windows.h>
@@ -42,8 +41,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::string record = "cmdline=" + std::string(GetCommandLineA()) + "\n";
     record += "argc=" + std::to_string(__argc) + "\n";
     for (int i = 0; i < __argc; ++i) record += "argv[" + std::to_string(i) + "]=" + __argv[i] + "\n";
-    record += "cwd=" + currentDirectory() + "\n";
-    record += "wcmdline=" + utf8(GetCommandLineW()) + "\n";
     wchar_t cwd[4096], longCwd[4096];
     DWORD cwdLength = GetCurrentDirectoryW(4096, cwd);
     DWORD longLength = cwdLength > 0 && cwdLength < 4096 ? GetLongPathNameW(cwd, longCwd, 4096) : 0;

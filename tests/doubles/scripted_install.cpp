@@ -4,7 +4,6 @@
 //   __message.txt   its text is shown in the plain message box;
 //   __error.txt     its text is shown in the error box;
 //   __measure.sem   it measures the status text into __fit.txt (below).
-// It writes what the shell passed it to __worker-args.txt ("quiet silent|argument").
 // Then it lets the status dialog go and reports failure, like an empty installation.
 #include <windows.h>
 
@@ -42,9 +41,7 @@ static void measureStatusText() {
     ReleaseDC(control, dc);
 }
 
-int startProgram(int quiet, int silent, const std::string& passThrough) {
-    std::string args = std::to_string(quiet) + " " + std::to_string(silent) + "|" + passThrough;
-    writeFile("__worker-args.txt", args, "wb");
+int startProgram(int, int, const std::string&) {
     while (fileExists("__hold.sem")) Sleep(20);
     if (fileExists("__measure.sem")) measureStatusText();
     Status status;

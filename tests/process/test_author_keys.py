@@ -6,7 +6,6 @@ import unittest
 
 from winebed import SUFFIX, WineBed, read_record
 
-JRE = 'Java Runtime Environment'
 NO_JRE = b'The correct version of the JRE was not found on your system.'
 PAGE = 'https://example.invalid/get-java'
 OFFER = (NO_JRE + b'\r\rJava can be downloaded from:\r' + PAGE.encode() + SUFFIX +
@@ -28,8 +27,7 @@ class OwnFolder(unittest.TestCase):
                     bed.reg_add('HKCU\\Software\\Wine\\AppDefaults\\' + name, 'Version', version)
                 if drive:
                     bed.map_drive(drive, bed.install_dir)
-                bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
-                bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+                bed.found_jvm()
                 caller = bed.path('caller') if drive else bed.drive_c('caller')
                 os.makedirs(caller)
                 run = bed.run('-q C:\\target', from_dir=caller)
@@ -58,11 +56,7 @@ class Caption(unittest.TestCase):
             run = bed.run('')
             self.assertEqual([box[1] for box in run.boxes], [b'Acme Widgets Setup: Error'])
             # The plug-in notice, a box of its own kind.
-            bed.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
-            bed.add_browser()
-            bed.installation('messageCaption=Acme Widgets Setup\njvmName=java plug-in\n'
-                             'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\nappletUrl=start.html\n')
-            bed.write('start.html', '<html></html>')
+            bed.applet('messageCaption=Acme Widgets Setup\njvmCommandName=javaw.exe\nappletUrl=start.html\n')
             self.assertEqual([box[1] for box in bed.run('').boxes], [b'Acme Widgets Setup'])
             os.mkdir(bed.path('__kiv.control'))  # the repaired copy cannot be made
             self.assertEqual([box[1] for box in bed.run('').boxes], [b'Kivrelle Installer: Error'] * 2)

@@ -10,9 +10,7 @@ from winebed import NO_JRE_BOX, VERSION_LINE, WineBed, read_record
 
 def found_jvm(bed, *appended):
     """A JVM on the machine whose wizard appends these lines to native.properties."""
-    bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment',
-                config='version=1.3.1\n' + ''.join('append=%s\n' % line for line in appended))
-    bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+    bed.found_jvm(config='version=1.3.1\n' + ''.join('append=%s\n' % line for line in appended))
 
 
 def local(bed, path):

@@ -12,10 +12,7 @@ LEGACY = 1  # without the key: the timer's identifier, the last message the wait
 
 
 def wizard(config='', control=REPORT):
-    def setup(bed):
-        bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment', config='version=1.3.1\n' + config)
-        bed.installation(control + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
-    return setup
+    return lambda bed: bed.found_jvm(control, config='version=1.3.1\n' + config)
 
 
 def copy_cannot_be_made(bed):
@@ -29,12 +26,10 @@ def carried_jvm_refused(bed):
 
 def plug_in(page=True, control=''):
     def setup(bed):
-        bed.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
-        bed.add_browser()
-        bed.installation(REPORT + control + 'jvmName=java plug-in\njvmRequiredVersion=1.3\n'
-                     'jvmCommandName=javaw.exe\nappletUrl=http://example.invalid/start.html\n', trace=True)
-        if page:
-            bed.write('start.html', '<html></html>')
+        bed.applet(REPORT + control + 'jvmCommandName=javaw.exe\nappletUrl=http://example.invalid/start.html\n',
+                   trace=True)
+        if not page:
+            os.remove(bed.path('start.html'))
     return setup
 
 

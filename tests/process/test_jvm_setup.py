@@ -60,9 +60,8 @@ class CarriedJvm(unittest.TestCase):
 
     def test_a_vendors_installer_is_run_and_the_search_then_finds_its_jvm(self):
         with WineBed() as bed:
-            bed.carry_jvm('jvmThirdPartyInstaller=yes\n', extractor='setup.exe', home='C:\\VendorJava',
+            bed.carry_jvm('jvmThirdPartyInstaller=yes\n', extractor='setup.exe', trace=True, home='C:\\VendorJava',
                           register='Java Runtime Environment\\1.3', micro='1')
-            bed.write('jinstall.log', b'')
             self.assertEqual(bed.run('').boxes, [])
             self.assertIn(b'Found correct version of JVM: C:\\VendorJava\\bin\\java.exe', bed.log('jinstall.log'))
             properties = read_record(bed.path('wizard-run.txt'))[b'native.properties']
@@ -70,8 +69,7 @@ class CarriedJvm(unittest.TestCase):
 
     def test_a_carried_java_17_is_registered_but_nothing_of_it_goes_into_the_windows_directories(self):
         with WineBed() as bed:
-            bed.carry_jvm('jvmVersion=17\njvmCommandName=javaw.exe\n', version='17')
-            bed.write('jinstall.log', b'')
+            bed.carry_jvm('jvmVersion=17\njvmCommandName=javaw.exe\n', trace=True, version='17')
             self.assertEqual(bed.run('').boxes, [])
             self.assertEqual(reg_value(bed, JRE_KEY, 'CurrentVersion'), '17')
             self.assertEqual(reg_value(bed, JRE_KEY + r'\17', 'JavaHome'), r'c:\program files\javasoft\jre17\17')
@@ -92,8 +90,7 @@ class CarriedJvm(unittest.TestCase):
         ]
         for name, control, config, arguments in rows:
             with self.subTest(name), WineBed() as bed:
-                bed.carry_jvm(control + 'jvmCommandName=javaw.exe\n', **config)
-                bed.write('jinstall.log', b'')
+                bed.carry_jvm(control + 'jvmCommandName=javaw.exe\n', trace=True, **config)
                 run = bed.run('')
                 if arguments is None:
                     self.assertEqual(run.texts, [b'Unable to install JRE 1.3.1. ' + DISK_HINT + SUFFIX])

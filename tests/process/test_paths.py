@@ -4,20 +4,11 @@ launcher names them by their short forms; every full path it builds must still n
 Under UTF-8 as the ANSI code page (Windows 10 and 11 can be set so; Wine takes it from a
 Hindi locale, as Windows has no ANSI code page for Hindi) they are named as they are."""
 import os
-import shutil
 import unittest
 
-from winebed import TOOLS_DIR, WineBed, jvm_runs, read_record
+from winebed import JRE, WineBed, jvm_runs, read_record
 
 CYRILLIC = '\u0443\u0441\u0442\u0430\u043d\u043e\u0432\u043a\u0430'  # 'installation' in Russian
-JRE = 'Java Runtime Environment'
-
-
-def hand_over(bed):
-    """A clean-up program and a start directory elsewhere: the launcher hands over at its end."""
-    shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
-    os.makedirs(bed.drive_c('elsewhere'), exist_ok=True)
-    bed.write('startdir.txt', 'C:\\elsewhere\r\n')
 
 
 def utf8_record(path):
@@ -31,9 +22,8 @@ class CyrillicInstallationDirectory(unittest.TestCase):
 
     def test_a_found_jvm_runs_the_wizard_and_the_clean_up_program_is_told_the_directory(self):
         with WineBed(install_name=CYRILLIC) as bed:
-            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
-            bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
-            hand_over(bed)
+            bed.found_jvm()
+            bed.hand_over()
             run = bed.run('')
             self.assertEqual(run.boxes, [])
             self.assertTrue(bed.exists('wizard-run.txt'))
@@ -47,8 +37,7 @@ class CyrillicInstallationDirectory(unittest.TestCase):
 
     def test_the_carried_jvm_is_unpacked_into_the_application_directory_and_runs_the_wizard(self):
         with WineBed(install_name=CYRILLIC) as bed:
-            bed.carry_jvm('jvmCommandName=javaw.exe\npredefinedJvmInstallDir=[$AppDir]/jvm\n')
-            bed.write('jinstall.log', b'')
+            bed.carry_jvm('jvmCommandName=javaw.exe\npredefinedJvmInstallDir=[$AppDir]/jvm\n', trace=True)
             run = bed.run('')
             self.assertEqual(run.boxes, [])
             self.assertEqual(bed.read('extractor-runs.txt').count(b'\n'), 1)
@@ -61,10 +50,7 @@ class CyrillicInstallationDirectory(unittest.TestCase):
 
     def test_the_browser_of_an_applet_page_is_found_and_started_in_the_directory(self):
         with WineBed(install_name=CYRILLIC) as bed:
-            record = bed.add_browser()
-            bed.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
-            bed.installation('jvmName=java plug-in\njvmRequiredVersion=1.3\nappletUrl=start.html\n')
-            bed.write('start.html', '<html></html>')
+            record = bed.applet('appletUrl=start.html\n')
             run = bed.run('')
             self.assertEqual(len(run.boxes), 1)  # the notice before the browser, no error
             self.assertEqual(read_record(record)[b'argv[1]'], b'start.html')

@@ -157,12 +157,10 @@ class HandOver(unittest.TestCase):
     # wizard: the copy made before the installation began is what takes over.
     def test_a_clean_up_program_the_manifest_removes_is_still_handed_over(self):
         with WineBed() as bed:
-            bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment')
-            bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n')
-            shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
+            bed.found_jvm(trace=False)
+            bed.hand_over()
             os.makedirs(bed.path('META-INF'))
             bed.write('META-INF/MANIFEST.MF', 'Manifest-Version: 1.0\r\nName: cleanup.exe\r\n')
-            bed.write('startdir.txt', 'C:\\elsewhere\r\n')
             self.assertEqual(bed.run('').boxes, [])
             self.assertTrue(bed.exists('wizard-run.txt'))
             self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))

@@ -7,7 +7,7 @@ import os
 import shutil
 import unittest
 
-from winebed import TOOLS_DIR, WineBed, read_record, reg_text
+from winebed import JRE, WineBed, read_record, reg_text
 
 NINE_X = ('win95', 'win98', 'winme')
 NT = ('nt40', 'win2k', 'winxp', 'win7', 'win10')
@@ -15,7 +15,6 @@ NT = ('nt40', 'win2k', 'winxp', 'win7', 'win10')
 # the installation's folder; in Shift-JIS the second byte of its first character is a backslash.
 RELEASES = [(version, None, 'install dir') for version in NINE_X + NT] + [('win10', 'ja_JP', '\u30bd\u30d5\u30c8')]
 THAI = '\u0e15\u0e34\u0e14\u0e15\u0e31\u0e49\u0e07'  # 'install': neither code page 1252 nor 932 holds it
-JRE = 'Java Runtime Environment'
 JRE_KEY = r'HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
 NT_KEY = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows NT\CurrentVersion'
 NT_SETUP = NT_KEY + r'\SETUP'
@@ -65,12 +64,8 @@ class EveryRelease(unittest.TestCase):
         home, login = FAMILY[nt]
         with WineBed(folder, locale=locale) as bed:
             plays(bed, version)
-            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
-            shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), bed.path('cleanup.exe'))
-            os.makedirs(bed.drive_c('elsewhere'))
-            bed.write('startdir.txt', 'C:\\elsewhere\r\n')
-            bed.installation(REPORT + KEYSTORE + USER_POLICY + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n'
-                             'loaderJavaCommand=Wizard\n', trace=True)
+            bed.found_jvm(REPORT + KEYSTORE + USER_POLICY + 'loaderJavaCommand=Wizard\n')
+            bed.hand_over()
             bed.write('identitydb.obj', STORE)
             bed.write('.java.policy', POLICY)
             caller = bed.drive_c(THAI)
@@ -179,9 +174,8 @@ class FamilyBranches(unittest.TestCase):
                 plays(bed, version, values, search_path)
                 if winnt:
                     os.makedirs(bed.drive_c('winnt', 'system'))
-                bed.carry_jvm(KEYSTORE + 'predefinedJvmInstallDir=[$WinDir]\\jre\n')
+                bed.carry_jvm(KEYSTORE + 'predefinedJvmInstallDir=[$WinDir]\\jre\n', trace=True)
                 bed.write('identitydb.obj', STORE)
-                bed.write('jinstall.log', b'')
                 self.assertEqual(bed.run('').texts, [])
                 self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'][0],
                                  b'nativeJvmHomeDir=' + jvm.encode())

@@ -41,6 +41,7 @@ SUFFIX = b'\n\nSee errors.log and jinstall.log files for details.'
 NO_JRE_BOX = b'The correct version of the JRE was not found on your system.' + SUFFIX
 DISK_HINT = (b'Are the destination or temporary directories out of disk space?\r\r'
              b'    See errors.log for other possible causes.')
+JRE = 'Java Runtime Environment'  # the registry's name for a JVM without a compiler
 OTHER_CAUSES = [b"Other possible causes for errors:",
                 b"    * Read/write access rights to the 'temp' and installation directories?",
                 b"    * OS need to be patched to run Java apps?",
@@ -132,6 +133,14 @@ def ensure_template():
         with open(os.path.join(work, '.ready'), 'w') as ready:
             ready.write(TEMPLATE_KIND)
         os.rename(work, TEMPLATE)
+
+
+def _copy_template(prefix, env):
+    """A copy of the template prefix with its server running and warmed up: the first process
+    starts Wine's helpers, which must not inherit the caller's pipes."""
+    subprocess.run(['cp', '-a', TEMPLATE, prefix], check=True)
+    subprocess.run([WINESERVER, '-p'], env=env, check=True, **QUIET)
+    subprocess.run([WINE, 'cmd', '/c', 'exit', '0'], env=env, timeout=60, **QUIET)
 
 
 class Run:
@@ -233,7 +242,6 @@ class WineBed:
         self.xvfb = None
         self.watcher = None
         try:
-            subprocess.run(['cp', '-a', TEMPLATE, self.prefix], check=True)
             self.install_dir = os.path.join(self.root, self.install_name)
             os.makedirs(self.install_dir)
             if not self.display:
@@ -242,9 +250,7 @@ class WineBed:
             self.env['DISPLAY'] = ':' + self.display
             if self.locale:
                 self.env.update(LOCPATH=compiled_locale(self.locale), LANG=self.locale + '.UTF-8')
-            subprocess.run([WINESERVER, '-p'], env=self.env, check=True, **QUIET)
-            # The first process starts Wine's helpers; they must not inherit the test's pipes.
-            subprocess.run([WINE, 'cmd', '/c', 'exit', '0'], env=self.env, timeout=60, **QUIET)
+            _copy_template(self.prefix, self.env)
         except BaseException:
             self.__exit__(None, None, None)
             raise
@@ -307,13 +313,34 @@ class WineBed:
         if jar:
             self.write('install.jar', b'PK')
 
-    def carry_jvm(self, control, extractor='jre-setup.exe', **config):
+    def carry_jvm(self, control, extractor='jre-setup.exe', trace=False, **config):
         """An installation that carries a JVM 1.3.1 in a self-extractor: the extractor double,
         configured by extractor.txt (config), beside the JVM double it unpacks."""
         shutil.copy(os.path.join(TOOLS_DIR, 'jvm_extractor_double.exe'), self.path(extractor))
         shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), self.path('jvm_double.exe'))
         self.write('extractor.txt', ''.join('%s=%s\n' % item for item in config.items()))
-        self.installation('jvmVersion=1.3.1\njvmSelfExtractor=%s\n' % extractor + control)
+        self.installation('jvmVersion=1.3.1\njvmSelfExtractor=%s\n' % extractor + control, trace)
+
+    def found_jvm(self, control='', trace=True, **jvm):
+        """A JVM 1.3.1 registered as a JRE 1.3 with its micro version (jvm: more for add_jvm), and
+        an installation that asks for it, started by javaw.exe; returns the JVM's bin folder."""
+        bin_dir = self.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1', **jvm)
+        self.installation(control + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace)
+        return bin_dir
+
+    def applet(self, control, trace=False):
+        """The plug-in kind's installation with these further lines, a Java Plug-in 1.3 registered,
+        the page start.html and the browser double; returns the path of the browser's record."""
+        self.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
+        self.installation('jvmName=java plug-in\njvmRequiredVersion=1.3\n' + control, trace)
+        self.write('start.html', '<html></html>')
+        return self.add_browser()
+
+    def hand_over(self):
+        """The clean-up program, and a start directory elsewhere: the launcher hands over at its end."""
+        shutil.copy(os.path.join(TOOLS_DIR, 'cleanup_double.exe'), self.path('cleanup.exe'))
+        os.makedirs(self.drive_c('elsewhere'), exist_ok=True)
+        self.write('startdir.txt', 'C:\\elsewhere\r\n')
 
     def add_browser(self):
         """The browser double, associated with .html pages; returns the path of its record."""
@@ -434,6 +461,10 @@ class WineBed:
                 os.remove(leftover)
         if watch:
             self.watch()
+        env = dict(self.env, **self.launch_env, **{'BOXWATCH_SET_' + k: v for k, v in self.launch_env.items()})
+        for name, value in (('BOXWATCH_TOKEN', token), ('BOXWATCH_STATION', station)):
+            if value:
+                env[name] = value
         # A file, not a pipe: the clean-up program inherits the output and may outlive the launcher.
         self.exec_out = os.path.join(self.root, 'exec.out')
         with open(self.exec_out, 'wb') as out:
@@ -441,18 +472,9 @@ class WineBed:
             if from_dir:
                 launcher, command_file = (self.windows_path(self.path(name)) for name in (launcher, command_file))
             self.process = subprocess.Popen(
-                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', launcher, command_file],
-                env=dict(self.env, **self.launch_env, **self._exec_env(token, station),
-                         **{'BOXWATCH_SET_' + name: value for name, value in self.launch_env.items()}),
+                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', launcher, command_file], env=env,
                 cwd=from_dir or self.install_dir,
                 stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.DEVNULL)
-
-    @staticmethod
-    def _exec_env(token, station):
-        env = {'BOXWATCH_TOKEN': token} if token else {}
-        if station:
-            env['BOXWATCH_STATION'] = station
-        return env
 
     def watch(self):
         """Starts the box watcher, which records each box and presses its OK (or answers a
@@ -510,11 +532,8 @@ def _shared_prefix(folder):
     tests; prints the shell exports that point Wine commands at it."""
     ensure_template()
     prefix = os.path.join(folder, 'prefix')
-    subprocess.run(['cp', '-a', TEMPLATE, prefix], check=True)
     env = _base_env(prefix)
-    # Started before ctest, so that Wine's helper processes do not inherit ctest's pipes.
-    subprocess.run([WINESERVER, '-p'], env=env, check=True, **QUIET)
-    subprocess.run([WINE, 'cmd', '/c', 'exit', '0'], env=env, timeout=60, **QUIET)
+    _copy_template(prefix, env)  # before ctest starts, whose pipes Wine's helpers must not inherit
     names = ['WINEPREFIX', 'WINEARCH', 'WINEDEBUG', 'LANG'] + sorted(_LOADER_ENV)
     for name in names:
         print("export %s='%s'" % (name, env[name]))
