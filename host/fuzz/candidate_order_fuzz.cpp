@@ -19,18 +19,16 @@ static std::vector<std::size_t> model(const std::vector<RankedJvm>& candidates) 
             unknown.push_back(i);
             continue;
         }
+        // Past the newer classes, then into the class of its version or a new one before the older.
+        auto order = [&](std::size_t at) {
+            return compareVersionNumbers(candidates[i].version, candidates[classes[at][0]].version);
+        };
         std::size_t at = 0;
-        bool placed = false;
-        for (; at < classes.size(); ++at) {
-            int order = compareVersionNumbers(candidates[i].version, candidates[classes[at][0]].version);
-            if (order == 0) {
-                classes[at].push_back(i);
-                placed = true;
-                break;
-            }
-            if (order > 0) break;
-        }
-        if (!placed) classes.insert(classes.begin() + static_cast<std::ptrdiff_t>(at), {i});
+        while (at < classes.size() && order(at) < 0) ++at;
+        if (at < classes.size() && order(at) == 0)
+            classes[at].push_back(i);
+        else
+            classes.insert(classes.begin() + static_cast<std::ptrdiff_t>(at), {i});
     }
     classes.push_back(unknown);
     std::vector<std::size_t> result;

@@ -27,11 +27,10 @@ inline std::vector<std::string> splitInput(const std::uint8_t* data, std::size_t
     std::vector<std::string> parts(count);
     std::size_t part = 0;
     for (std::size_t i = 0; i < size && part < count; ++i) {
-        if (data[i] == 0) {
+        if (data[i] == 0)
             ++part;
-        } else {
+        else
             parts[part] += static_cast<char>(data[i]);
-        }
     }
     return parts;
 }

@@ -99,7 +99,3 @@ class DownloadPage(unittest.TestCase):
             run = bed.run('')
             self.assertEqual([box[6:] for box in run.boxes], [[b'ok']])
             self.assertFalse(os.path.exists(record))
-
-
-if __name__ == '__main__':
-    unittest.main()

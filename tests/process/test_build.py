@@ -258,6 +258,3 @@ class Publishing(unittest.TestCase):
             bed.found_jvm('exitCodeReport=true\n', trace=False)
             run = bed.run('', program=signed)
             self.assertEqual([run.texts, run.exit_code, bed.exists('wizard-run.txt')], [[], 0, True])
-
-if __name__ == '__main__':
-    unittest.main()

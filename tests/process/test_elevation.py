@@ -47,7 +47,3 @@ class ExecutionLevel(unittest.TestCase):
                     if jvm:  # the arguments and the directory of the run reach the wizard unchanged
                         self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'cmdline'],
                                          b'javaw.exe  .;install.jar Wizard ' + Q.encode())
-
-
-if __name__ == '__main__':
-    unittest.main()

@@ -114,7 +114,3 @@ class UnattendedBoxes(unittest.TestCase):
                 run = bed.run(command_line)
                 self.assertEqual(run.texts, [NO_JRE_BOX])
                 self.assertEqual(run.exit_code, code)
-
-
-if __name__ == '__main__':
-    unittest.main()

@@ -98,9 +98,8 @@ class Wizard(unittest.TestCase):
             os.remove(bed.path('install.jar'))
             run = bed.run('')
             self.assertEqual([run.texts, run.exit_code], [[NOT_STARTED_BOX], 1067])
-            self.assertFalse(bed.exists('wizard-run.txt') or bed.exists('extractor-runs.txt'))
+            self.assertEqual(bed.existing('wizard-run.txt', 'extractor-runs.txt', bed.drive_c('windows', 'javaw.exe')), [])
             self.assertEqual(bed.reg_query(r'HKLM\SOFTWARE\JavaSoft\%s\1.3.1' % JRE), {})
-            self.assertFalse(os.path.exists(bed.drive_c('windows', 'javaw.exe')))
             self.assertIn(b'install.jar does not exist.', bed.log('errors.log'))
             self.assertIn(b'the carried JVM is not installed: the wizard\'s archive install.jar is missing',
                           bed.log('jinstall.log'))
@@ -176,7 +175,3 @@ class Applet(unittest.TestCase):
                 if boxes is broken:
                     self.assertIn(b'Unable to find browser. Start browser and go to URL:  ' + URL.encode(),
                                   bed.log('errors.log'))
-
-
-if __name__ == '__main__':
-    unittest.main()

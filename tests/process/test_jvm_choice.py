@@ -219,7 +219,3 @@ class VendorVersions(unittest.TestCase):
                     self.assertFalse([l for l in trace if b'JavaSoft\\JDK' in l or b'candidate' in l or b'view' in l])
                     self.assertEqual([runs(t) for t in today] + [trace.count(b'unable to find a compatible Jvm')],
                                      [[], [], 3])
-
-
-if __name__ == '__main__':
-    unittest.main()

@@ -153,7 +153,3 @@ class TodaysJvms(unittest.TestCase):
                 b'rejected, timed out',
                 b'HKLM\\SOFTWARE\\JavaSoft\\Java Development Kit\\1.3.1, home C:\\jdk, version 1.3.1: '
                 b'accepted'])
-
-
-if __name__ == '__main__':
-    unittest.main()

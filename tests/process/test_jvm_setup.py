@@ -33,9 +33,8 @@ class CarriedJvm(unittest.TestCase):
                 b'nativeJvmHomeDir=%s/jvm' % bed.windows_path(bed.install_dir).replace('\\', '/').encode(),
                 b'nativeJvmInstalled=true', b'nativeJvmInstalledInTemp=true', b'configureWinRegistry=true'])
             self.assertEqual([bed.reg_query(JRE_KEY), bed.reg_query(JRE_KEY + r'\1.3.1')], [{}, {}])
-            for gone in ('jvm', 'native.properties', 'jinstall.log', 'errors.log'):
-                self.assertFalse(bed.exists(gone), gone)
-            self.assertFalse(os.path.exists(bed.drive_c('windows', 'javaw.exe')))
+            self.assertEqual(bed.existing('jvm', 'native.properties', 'jinstall.log', 'errors.log',
+                                          bed.drive_c('windows', 'javaw.exe')), [])
 
     def test_nothing_that_exists_is_overwritten(self):
         with WineBed() as bed:
@@ -58,27 +57,18 @@ class CarriedJvm(unittest.TestCase):
                 b'configureWinRegistry=true'])
             self.assertFalse(bed.exists('jinstall.log') or bed.exists('errors.log'))
 
-    def test_a_vendors_installer_is_run_and_the_search_then_finds_its_jvm(self):
-        with WineBed() as bed:
-            bed.carry_jvm('jvmThirdPartyInstaller=yes\n', extractor='setup.exe', trace=True, home='C:\\VendorJava',
-                          register='Java Runtime Environment\\1.3', micro='1')
-            self.assertEqual(bed.run('').boxes, [])
-            self.assertIn(b'Found correct version of JVM: C:\\VendorJava\\bin\\java.exe', bed.log('jinstall.log'))
-            properties = read_record(bed.path('wizard-run.txt'))[b'native.properties']
-            self.assertEqual(properties[:2], [b'nativeJvmHomeDir=C:/VendorJava', b'nativeJvmInstalled=true'])
-
     def test_a_carried_java_17_is_registered_but_nothing_of_it_goes_into_the_windows_directories(self):
         with WineBed() as bed:
             bed.carry_jvm('jvmVersion=17\njvmCommandName=javaw.exe\n', trace=True, version='17')
             self.assertEqual(bed.run('').boxes, [])
             self.assertEqual(reg_value(bed, JRE_KEY, 'CurrentVersion'), '17')
             self.assertEqual(reg_value(bed, JRE_KEY + r'\17', 'JavaHome'), r'c:\program files\javasoft\jre17\17')
-            for copy in WINDOWS_COPIES:
-                self.assertFalse(os.path.exists(bed.drive_c('windows', copy)), copy)
+            self.assertEqual(bed.existing(*(bed.drive_c('windows', copy) for copy in WINDOWS_COPIES)), [])
             self.assertIn(b'nothing of JVM 17 copied into the Windows directories: a launcher of Java 9 or later '
                           b'starts only from its own home', bed.log('jinstall.log'))
 
-    def test_the_installers_arguments_name_the_jvm_directory(self):
+    # A vendor's installer registers its JVM where it likes: the search then finds it there.
+    def test_the_installers_arguments_name_the_jvm_directory_and_a_vendors_jvm_is_found_after(self):
         words = 'jvmInstallerArguments=/s INSTALLDIR=[$JvmDir]  /quiet\n'
         into = 'predefinedJvmInstallDir=[$ProgFilesDir]\\Acme Java\n'
         vendor = {'home': 'C:\\VendorJava', 'register': 'Java Runtime Environment\\1.3', 'micro': '1'}
@@ -100,6 +90,11 @@ class CarriedJvm(unittest.TestCase):
                     continue
                 self.assertEqual(run.boxes, [])
                 self.assertEqual(bed.read('extractor-runs.txt').split(b'|')[0].split(b' ', 1)[1], arguments)
+                if config:
+                    self.assertIn(b'Found correct version of JVM: C:\\VendorJava\\bin\\javaw.exe',
+                                  bed.log('jinstall.log'))
+                    self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'][:2],
+                                     [b'nativeJvmHomeDir=C:/VendorJava', b'nativeJvmInstalled=true'])
 
     def test_a_carried_jvm_that_is_missing_or_fails_its_test_is_reported_and_no_wizard_runs(self):
         unable = b'Unable to install JRE 1.3.1. ' + DISK_HINT
@@ -155,8 +150,7 @@ class BundledRuntime(unittest.TestCase):
                     self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'], [
                         b'nativeJvmHomeDir=%s/jre' % bed.windows_path(bed.install_dir).replace('\\', '/').encode(),
                         b'nativeJvmInstalled=false', b'nativeJvmInstalledInTemp=false', b'configureWinRegistry=false'])
-                for copy in WINDOWS_COPIES:
-                    self.assertFalse(os.path.exists(bed.drive_c('windows', copy)), copy)
+                self.assertEqual(bed.existing(*(bed.drive_c('windows', copy) for copy in WINDOWS_COPIES)), [])
 
 
 class HostileRegistry(unittest.TestCase):
@@ -166,10 +160,9 @@ class HostileRegistry(unittest.TestCase):
         bed.wine('reg', 'delete', r'HKLM\SOFTWARE\JavaSoft', '/f')
         for place in ('Program Files/JavaSoft', 'windows/jre', 'windows/jvm', 'mywinnt/jre', 'pathjvm/jvm'):
             shutil.rmtree(bed.drive_c(place), ignore_errors=True)
-        for windows in ('windows', 'mywinnt'):
-            for copy in ('java.exe', 'javaw.exe', 'system/msvcrt.dll'):
-                if os.path.exists(bed.drive_c(windows, copy)):
-                    os.remove(bed.drive_c(windows, copy))
+        for copy in bed.existing(*(bed.drive_c(windows, name) for windows in ('windows', 'mywinnt')
+                                   for name in WINDOWS_COPIES)):
+            os.remove(copy)
         shutil.rmtree(bed.install_dir)
         os.makedirs(bed.install_dir)
         bed.set_registry({**STANDARD_DIRS, **values})
@@ -222,7 +215,3 @@ class HostileRegistry(unittest.TestCase):
                     registered = self.install_carried_jvm(bed, values, control, path + ';C:\\' + last)
                     self.assertEqual(registered, home)
                     self.assertTrue(launchers is None or os.path.exists(bed.drive_c(launchers, 'javaw.exe')))
-
-
-if __name__ == '__main__':
-    unittest.main()

@@ -79,7 +79,3 @@ class Language(unittest.TestCase):
             self.assertEqual(error[1:3] + error[5:], [b'Kivrelle Installer: Error',
                                                       b'Unable to read kiv.control\n' + SUFFIX, b'error', b'ok'])
             self.assertTrue(int(error[4], 16) & TOPMOST)
-
-
-if __name__ == '__main__':
-    unittest.main()

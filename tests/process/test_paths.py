@@ -71,7 +71,3 @@ class CyrillicJvmHome(unittest.TestCase):
                 self.assertEqual(CYRILLIC.encode() in found[0], locale is not None)
                 if locale:  # nothing needed a short form
                     self.assertEqual([line for line in bed.log('jinstall.log') if b'short' in line], [])
-
-
-if __name__ == '__main__':
-    unittest.main()

@@ -21,8 +21,7 @@ class Windows(unittest.TestCase):
     def release(self, bed):
         os.remove(bed.path('__hold.sem'))
         run = bed.finish(timeout=30)
-        for name in SEMAPHORES:
-            self.assertFalse(bed.exists(name), name)
+        self.assertEqual(bed.existing(*SEMAPHORES), [])
         return run
 
     def test_quiet_switch_followed_by_a_word_never_shows_a_window_yet_waits_for_the_worker(self):
@@ -144,8 +143,7 @@ class HandOver(unittest.TestCase):
                 self.assertFalse(bed.exists('cleanup-run.txt'), 'the launcher must not wait for it')
                 if not handed_over:
                     time.sleep(2)
-                    for name in ('__cleanup.exe', 'cleanup.exe', 'cleanup-run.txt'):
-                        self.assertFalse(bed.exists(name), name)
+                    self.assertEqual(bed.existing('__cleanup.exe', 'cleanup.exe', 'cleanup-run.txt'), [])
                     continue
                 self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt'), timeout=20))
                 record = read_record(bed.path('cleanup-run.txt'))
@@ -198,7 +196,3 @@ class OneRunPerFolder(unittest.TestCase):
                     self.assertEqual([b' TestJvm ' in line for line in runs], [True, False])
                     self.assertEqual(bed.log('jinstall.log').count(b'Preparing Java install wizard'), 1)
                     os.remove(bed.path('jinstall.log'))
-
-
-if __name__ == '__main__':
-    unittest.main()

@@ -43,7 +43,3 @@ class TrialRun(unittest.TestCase):
             self.assertIn(expected, out)
         # A Java of today puts nothing into the Windows directory but the policy.
         self.assertEqual(set(re.findall(r'C:\\windows\\\S+', out)), {'C:\\windows\\.java.policy'})
-
-
-if __name__ == '__main__':
-    unittest.main()

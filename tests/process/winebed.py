@@ -49,25 +49,19 @@ OTHER_CAUSES = [b"Other possible causes for errors:",
                 b"to run?"]
 
 
-def _read_arch():
+def read_bytes(path):
+    """The file's bytes; none when it does not exist."""
     try:
-        with open(os.path.join(BUILD_DIR, 'wine-arch')) as f:
-            return f.read().strip()
+        with open(path, 'rb') as f:
+            return f.read()
     except FileNotFoundError:
-        return 'win32'
+        return b''
 
 
-ARCH = _read_arch()
-WINE_LIB = '/usr/lib/wine'
-if ARCH == 'win64':
-    # Debian's wine wrapper would take the 32-bit loader whenever wine32 is installed.
-    WINE = os.path.join(WINE_LIB, 'wine64')
-    WINESERVER = os.path.join(WINE_LIB, 'wineserver64')
-    _LOADER_ENV = {'WINELOADER': WINE, 'WINESERVER': WINESERVER}
-else:
-    WINE = 'wine'
-    WINESERVER = 'wineserver'
-    _LOADER_ENV = {}
+ARCH = read_bytes(os.path.join(BUILD_DIR, 'wine-arch')).decode().strip() or 'win32'
+# Debian's wine wrapper would take the 32-bit loader whenever wine32 is installed.
+WINE, WINESERVER = ('/usr/lib/wine/wine64', '/usr/lib/wine/wineserver64') if ARCH == 'win64' else ('wine', 'wineserver')
+_LOADER_ENV = {'WINELOADER': WINE, 'WINESERVER': WINESERVER} if ARCH == 'win64' else {}
 
 
 class BedError(Exception):
@@ -166,11 +160,7 @@ def read_record(path):
 
 def jvm_runs(bin_dir):
     """The command lines the JVM double in bin_dir was started with, oldest first."""
-    try:
-        with open(os.path.join(bin_dir, 'jvm-runs.txt'), 'rb') as f:
-            return [line.split(b'|')[0] for line in f.read().splitlines()]
-    except FileNotFoundError:
-        return []
+    return [line.split(b'|')[0] for line in read_bytes(os.path.join(bin_dir, 'jvm-runs.txt')).splitlines()]
 
 
 MACHINES = {'x86': 0x014C, 'x64': 0x8664, 'arm64': 0xAA64}
@@ -300,9 +290,13 @@ class WineBed:
     def exists(self, name):
         return os.path.exists(self.path(name))
 
+    def existing(self, *names):
+        """Those of the names (in the installation directory, or full paths) that exist."""
+        return [name for name in names if self.exists(name)]
+
     def log(self, name):
         """The file's messages without their time stamps; continuation lines stay with theirs."""
-        return STAMP.sub(b'', self.read(name)).split(b'\r\n')[:-1] if self.exists(name) else []
+        return STAMP.sub(b'', read_bytes(self.path(name))).split(b'\r\n')[:-1]
 
     def installation(self, control, trace=False, jar=True):
         """An installation with a wizard; with trace, a jinstall.log of the author's that is kept."""
@@ -495,9 +489,7 @@ class WineBed:
             open(self.stop_file, 'w').close()
             self.watcher.wait(timeout=30)
             self.watcher = None
-            if os.path.exists(self.record):
-                with open(self.record, 'rb') as f:
-                    records = [_parse_record(line) for line in f if line.strip()]
+            records = [_parse_record(line) for line in read_bytes(self.record).split(b'\n') if line.strip()]
         for name in ('__cmdline.txt', self.launcher_name):
             if self.exists(name):
                 os.remove(self.path(name))
@@ -509,11 +501,7 @@ class WineBed:
 
     def status_shown(self):
         """True once the watcher has seen the status dialog on the screen."""
-        try:
-            with open(self.record, 'rb') as f:
-                return b'status\t' in f.read()
-        except FileNotFoundError:
-            return False
+        return b'status\t' in read_bytes(self.record)
 
     def running(self):
         return self.process.poll() is None

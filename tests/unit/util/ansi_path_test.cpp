@@ -98,11 +98,8 @@ TEST_F(AnsiCurrentDirectoryTest, ACurrentDirectoryTheCodePageCannotHoldBecomesIt
     EXPECT_EQ(getCurrentDir(), here);
 }
 
-static bool holdsControlFile() {
-    return fileExists("kiv.control");
-}
-
 TEST_F(AnsiCurrentDirectoryTest, TheProgramsFolderIsEnteredInWideCharactersEvenWhereNoAnsiPathNamesIt) {
+    bool (*holdsControlFile)() = [] { return fileExists("kiv.control") != 0; };
     const std::string here = getCurrentDir();
     const std::wstring own = std::wstring(here.begin(), here.end()) + L"\\\x0443\x0441\x0442";
     ASSERT_TRUE(CreateDirectoryW(own.c_str(), nullptr));
