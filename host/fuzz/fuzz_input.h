@@ -11,14 +11,12 @@
 #include "util/line_reader.h"
 #include "util/text.h"
 
-#define FUZZ_CHECK(condition)                                                      \
-    do {                                                                           \
-        if (!(condition)) {                                                        \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, \
-                         #condition);                                              \
-            std::abort();                                                          \
-        }                                                                          \
-    } while (0)
+[[noreturn]] inline void fuzzCheckFailed(const char* file, int line, const char* condition) {
+    std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, condition);
+    std::abort();
+}
+
+#define FUZZ_CHECK(condition) ((condition) ? void() : fuzzCheckFailed(__FILE__, __LINE__, #condition))
 
 // `count` texts separated by NUL bytes; missing ones are empty, anything after
 // the last is ignored. The product's texts come from C strings, so none holds a NUL.

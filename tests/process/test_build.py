@@ -127,9 +127,9 @@ def dialog_template(data):
             (struct.unpack_from('<H', data, at)[0], text_or_number(data, at + 6)[0]))
 
 
-def objdump_headers():
-    return subprocess.run(['i686-w64-mingw32-objdump', '-p', LAUNCHER], check=True,
-                          capture_output=True, text=True).stdout
+def objdump(*options):
+    return subprocess.run(['i686-w64-mingw32-objdump', *options, LAUNCHER], check=True, capture_output=True,
+                          text=True).stdout
 
 
 def imported_functions(headers):
@@ -146,7 +146,7 @@ def imported_functions(headers):
 
 class Build(unittest.TestCase):
     def test_launcher_is_a_gui_program_importing_only_what_windows_95_to_me_and_nt4_implement(self):
-        headers = objdump_headers()
+        headers = objdump('-p')
         self.assertIn('Subsystem\t\t00000002', headers)  # GUI, no console window
         imports = imported_functions(headers)
         self.assertTrue(imports, 'no import table found')
@@ -160,8 +160,7 @@ class Build(unittest.TestCase):
 
     def test_launcher_runs_on_an_i486(self):
         # Wine runs on today's processors and never faults on these: only the code can tell.
-        code = subprocess.run(['i686-w64-mingw32-objdump', '-d', '--no-show-raw-insn', LAUNCHER],
-                              check=True, capture_output=True, text=True).stdout
+        code = objdump('-d', '--no-show-raw-insn')
         found = [line.strip() for line in code.splitlines() if NOT_ON_A_486.search(line)]
         self.assertGreater(code.count('\n'), 10000, 'no code disassembled')
         self.assertEqual(found[:20], [], '%d instructions that a 486 or Pentium lacks' % len(found))

@@ -18,21 +18,12 @@ def local(bed, path):
     return path.replace('{install}', bed.install_dir) if path.startswith('{') else bed.drive_c(path[3:])
 
 
-def make_file(path, content='mine'):
-    os.makedirs(os.path.dirname(path), exist_ok=True)
-    with open(path, 'w') as f:
-        f.write(content)
-
-
 class CleanUp(unittest.TestCase):
     def test_manifest_names_delete_only_their_own_files_inside_the_installation_whatever_the_junk(self):
         with WineBed() as bed:
             outside = os.path.join(bed.root, 'outside.txt')
-            make_file(outside)
-            make_file(bed.drive_c('userdata', 'precious.txt'))
-            for name in ('lib/a.class', 'x', 'b.class', 'kept.class'):
-                make_file(bed.path(name))
-            os.makedirs(bed.path('META-INF'))
+            for name in (outside, bed.drive_c('userdata', 'precious.txt'), 'lib/a.class', 'x', 'b.class', 'kept.class'):
+                bed.write(name, 'mine')
             found_jvm(bed, 'nativeJvmInstalledInTemp=true', 'nativeTempJvmDir=C:/userdata/' + 'x' * 3000,
                       'nativeJvmHomeDir=' + '\\' * 3000, '\xff\xfe=\x01\x1b junk ==',
                       'configureWinRegistry=' + 'yes' * 1000)
@@ -49,9 +40,9 @@ class CleanUp(unittest.TestCase):
             self.assertEqual(run.boxes, [])
             self.assertIn(b'Warning: Unable to delete C:\\userdata\\xxx', b'\n'.join(bed.log('jinstall.log')))
             self.assertEqual(bed.existing('lib/a.class', 'META-INF', 'native.properties'), [])
-            for kept in (outside, bed.drive_c('userdata', 'precious.txt'), bed.drive_c('jre', 'bin'),
-                         bed.path('x'), bed.path('b.class'), bed.path('kept.class')):
-                self.assertTrue(os.path.exists(kept), kept)
+            kept = [outside, bed.drive_c('userdata', 'precious.txt'), bed.drive_c('jre', 'bin'), 'x', 'b.class',
+                    'kept.class']
+            self.assertEqual(bed.existing(*kept), kept)
 
     def test_a_temporary_jvm_the_wizard_names_is_removed_but_nothing_beyond_it(self):
         rows = [  # name, the lines the wizard appends, a set-up, what must go, what must stay, a trace line
@@ -71,8 +62,8 @@ class CleanUp(unittest.TestCase):
         ]
         for name, appended, setup, gone, kept, trace in rows:
             with self.subTest(name), WineBed() as bed:
-                make_file(bed.drive_c('tempjvm', 'lib', 'rt.jar'), 'classes')
-                make_file(bed.drive_c('users', 'letter.txt'))
+                bed.write(bed.drive_c('tempjvm', 'lib', 'rt.jar'), 'classes')
+                bed.write(bed.drive_c('users', 'letter.txt'), 'mine')
                 install = bed.windows_path(bed.install_dir).replace('\\', '/')
                 appended = [line.replace('{install}', install) for line in appended]
                 found_jvm(bed, 'nativeJvmInstalledInTemp=true', *appended)
@@ -88,7 +79,7 @@ class CleanUp(unittest.TestCase):
     def test_a_failed_run_appends_its_logs_to_the_start_directory_and_a_second_run_keeps_its_trace(self):
         with WineBed() as bed:
             start = os.path.join(bed.root, 'start dir')
-            make_file(os.path.join(start, 'errors.log'), 'an earlier run\'s line\r\n')
+            bed.write(os.path.join(start, 'errors.log'), 'an earlier run\'s line\r\n')
             bed.write('startdir.txt', bed.windows_path(start) + '   \r\n')
             bed.write('kivpand.log', b'unpacked by the self-extractor\r\n')
             bed.write('old.kivpand.log', b'')

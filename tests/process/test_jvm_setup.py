@@ -57,16 +57,6 @@ class CarriedJvm(unittest.TestCase):
                 b'configureWinRegistry=true'])
             self.assertFalse(bed.exists('jinstall.log') or bed.exists('errors.log'))
 
-    def test_a_carried_java_17_is_registered_but_nothing_of_it_goes_into_the_windows_directories(self):
-        with WineBed() as bed:
-            bed.carry_jvm('jvmVersion=17\njvmCommandName=javaw.exe\n', trace=True, version='17')
-            self.assertEqual(bed.run('').boxes, [])
-            self.assertEqual(reg_value(bed, JRE_KEY, 'CurrentVersion'), '17')
-            self.assertEqual(reg_value(bed, JRE_KEY + r'\17', 'JavaHome'), r'c:\program files\javasoft\jre17\17')
-            self.assertEqual(bed.existing(*(bed.drive_c('windows', copy) for copy in WINDOWS_COPIES)), [])
-            self.assertIn(b'nothing of JVM 17 copied into the Windows directories: a launcher of Java 9 or later '
-                          b'starts only from its own home', bed.log('jinstall.log'))
-
     # A vendor's installer registers its JVM where it likes: the search then finds it there.
     def test_the_installers_arguments_name_the_jvm_directory_and_a_vendors_jvm_is_found_after(self):
         words = 'jvmInstallerArguments=/s INSTALLDIR=[$JvmDir]  /quiet\n'
@@ -122,7 +112,8 @@ class CarriedJvm(unittest.TestCase):
 
 class BundledRuntime(unittest.TestCase):
     # jvmBundledDir: a runtime that lies ready in the installation is tested like any JVM, runs the
-    # wizard, and is never registered or copied; when it fails, the carried JVM is installed.
+    # wizard, and is never registered or copied; when it fails, the carried JVM is installed: as a
+    # Java of today, registered, but nothing of it goes into the Windows directories.
     def test_the_installations_own_runtime_is_tested_and_used_but_never_registered_or_copied(self):
         rows = [  # name, control, a registered JVM, the bundled runtime's version, whose wizard runs
             ('first, before a registered JVM', 'jvmBundledFirst=true\n', True, '21.0.2', 'jre'),
@@ -134,13 +125,12 @@ class BundledRuntime(unittest.TestCase):
                 if registered:
                     registered = bed.add_jvm('jdk21', '21.0.1', product='Java Runtime Environment', subkey='21')
                 bed.carry_jvm('jvmVersionCompare=numeric\njvmMinVersion=21\njvmVersion=21\njvmCommandName=javaw.exe\n'
-                              'jvmBundledDir=jre\npredefinedJvmInstallDir=C:\\carried\n' + control, version='21')
-                os.makedirs(bed.path('jre/bin'))
-                shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), bed.path('jre/bin/javaw.exe'))
+                              'jvmBundledDir=jre\n' + control, trace=True, version='21')
                 bed.write('jre/bin/jvm-double.txt', 'version=%s\n' % version)
+                shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), bed.path('jre/bin/javaw.exe'))
                 registry = bed.reg_query(JRE_KEY)
                 self.assertEqual(bed.run('').boxes, [])
-                home = bed.path('jre') if runs == 'jre' else bed.drive_c('carried')
+                home = bed.path('jre') if runs == 'jre' else bed.drive_c('Program Files', 'JavaSoft', 'JRE21', '21')
                 self.assertEqual([b' TestJvm ' in line for line in jvm_runs(os.path.join(home, 'bin'))],
                                  [True, False])
                 self.assertEqual(jvm_runs(registered) if registered else [], [])
@@ -150,6 +140,11 @@ class BundledRuntime(unittest.TestCase):
                     self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'], [
                         b'nativeJvmHomeDir=%s/jre' % bed.windows_path(bed.install_dir).replace('\\', '/').encode(),
                         b'nativeJvmInstalled=false', b'nativeJvmInstalledInTemp=false', b'configureWinRegistry=false'])
+                else:
+                    values = [reg_value(bed, JRE_KEY, 'CurrentVersion'), reg_value(bed, JRE_KEY + r'\21', 'JavaHome')]
+                    self.assertEqual(values, ['21', r'c:\program files\javasoft\jre21\21'])
+                    self.assertIn(b'nothing of JVM 21 copied into the Windows directories: a launcher of Java 9 or '
+                                  b'later starts only from its own home', bed.log('jinstall.log'))
                 self.assertEqual(bed.existing(*(bed.drive_c('windows', copy) for copy in WINDOWS_COPIES)), [])
 
 

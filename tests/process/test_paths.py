@@ -6,7 +6,7 @@ Hindi locale, as Windows has no ANSI code page for Hindi) they are named as they
 import os
 import unittest
 
-from winebed import JRE, WineBed, jvm_runs, read_record
+from winebed import WineBed, jvm_runs, read_record
 
 CYRILLIC = '\u0443\u0441\u0442\u0430\u043d\u043e\u0432\u043a\u0430'  # 'installation' in Russian
 
@@ -20,20 +20,27 @@ class CyrillicInstallationDirectory(unittest.TestCase):
     def windows_dir(self, bed):
         return bed.windows_path(bed.install_dir)
 
+    # Its JVM's home is named in Cyrillic too: under code page 1252 both are named by their short
+    # forms; under UTF-8 as they are, and nothing needs a short form.
     def test_a_found_jvm_runs_the_wizard_and_the_clean_up_program_is_told_the_directory(self):
-        with WineBed(install_name=CYRILLIC) as bed:
-            bed.found_jvm()
-            bed.hand_over()
-            run = bed.run('')
-            self.assertEqual(run.boxes, [])
-            self.assertTrue(bed.exists('wizard-run.txt'))
-            self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
-            self.assertEqual(utf8_record(bed.path('cleanup-run.txt'))['long[1]'], self.windows_dir(bed))
-            notes = [line for line in bed.log('jinstall.log') if b'short form' in line]
-            self.assertEqual(len(notes), 1, bed.log('jinstall.log'))
-            self.assertIn(b'<U+0443><U+0441>', notes[0])  # the long form, which no ANSI text can hold
-            # The logs are copied from the directory itself, not from one a "?" pattern matched.
-            self.assertTrue(os.path.exists(bed.drive_c('elsewhere', 'jinstall.log')))
+        for locale in (None, 'hi_IN'):
+            with self.subTest(locale), WineBed(CYRILLIC, locale=locale) as bed:
+                bin_dir = bed.found_jvm(home='Java\\' + CYRILLIC)
+                bed.hand_over()
+                self.assertEqual(bed.run('').boxes, [])
+                self.assertEqual([b' TestJvm ' in line for line in jvm_runs(bin_dir)], [True, False])
+                trace = bed.log('jinstall.log')
+                found = [line for line in trace if line.startswith(b'Found correct version of JVM:')]
+                self.assertEqual(len(found), 1)
+                self.assertNotIn(b'?', found[0])
+                self.assertEqual(CYRILLIC.encode() in found[0], locale is not None)
+                # One note gives the directory's long form, which no ANSI text can hold.
+                notes = [line for line in trace if b'short' in line]
+                self.assertEqual([b'<U+0443><U+0441>' in note for note in notes], [] if locale else [True])
+                self.assertTrue(bed.wait_for(lambda: bed.exists('cleanup-run.txt')))
+                self.assertEqual(utf8_record(bed.path('cleanup-run.txt'))['long[1]'], self.windows_dir(bed))
+                # The logs are copied from the directory itself, not from one a "?" pattern matched.
+                self.assertTrue(os.path.exists(bed.drive_c('elsewhere', 'jinstall.log')))
 
     def test_the_carried_jvm_is_unpacked_into_the_application_directory_and_runs_the_wizard(self):
         with WineBed(install_name=CYRILLIC) as bed:
@@ -56,18 +63,3 @@ class CyrillicInstallationDirectory(unittest.TestCase):
             self.assertEqual(read_record(record)[b'argv[1]'], b'start.html')
             self.assertEqual(utf8_record(record)['longcwd'], self.windows_dir(bed))
 
-
-class CyrillicJvmHome(unittest.TestCase):
-    def test_a_registered_jvm_home_named_in_cyrillic_is_found_and_runs_the_wizard(self):
-        for locale in (None, 'hi_IN'):  # under UTF-8 in a directory named in Cyrillic too
-            with self.subTest(locale), WineBed(CYRILLIC if locale else 'install dir', locale=locale) as bed:
-                bin_dir = bed.add_jvm('Java\\' + CYRILLIC, '1.3.1', product=JRE, subkey='1.3', micro='1')
-                bed.installation('jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
-                self.assertEqual(bed.run('').boxes, [])
-                self.assertEqual([b' TestJvm ' in line for line in jvm_runs(bin_dir)], [True, False])
-                found = [line for line in bed.log('jinstall.log') if line.startswith(b'Found correct version of JVM:')]
-                self.assertEqual(len(found), 1)
-                self.assertNotIn(b'?', found[0])  # its short form, or under UTF-8 the path itself
-                self.assertEqual(CYRILLIC.encode() in found[0], locale is not None)
-                if locale:  # nothing needed a short form
-                    self.assertEqual([line for line in bed.log('jinstall.log') if b'short' in line], [])

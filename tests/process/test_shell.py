@@ -157,7 +157,6 @@ class HandOver(unittest.TestCase):
         with WineBed() as bed:
             bed.found_jvm(trace=False)
             bed.hand_over()
-            os.makedirs(bed.path('META-INF'))
             bed.write('META-INF/MANIFEST.MF', 'Manifest-Version: 1.0\r\nName: cleanup.exe\r\n')
             self.assertEqual(bed.run('').boxes, [])
             self.assertTrue(bed.exists('wizard-run.txt'))

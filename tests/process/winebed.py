@@ -278,8 +278,10 @@ class WineBed:
         return os.path.join(self.install_dir, name)
 
     def write(self, name, data):
+        """Writes the file (a text in code page 1252), and the folders it lies in."""
         if isinstance(data, str):
             data = data.encode('cp1252')
+        os.makedirs(os.path.dirname(self.path(name)), exist_ok=True)
         with open(self.path(name), 'wb') as f:
             f.write(data)
 
@@ -315,10 +317,10 @@ class WineBed:
         self.write('extractor.txt', ''.join('%s=%s\n' % item for item in config.items()))
         self.installation('jvmVersion=1.3.1\njvmSelfExtractor=%s\n' % extractor + control, trace)
 
-    def found_jvm(self, control='', trace=True, **jvm):
-        """A JVM 1.3.1 registered as a JRE 1.3 with its micro version (jvm: more for add_jvm), and
-        an installation that asks for it, started by javaw.exe; returns the JVM's bin folder."""
-        bin_dir = self.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1', **jvm)
+    def found_jvm(self, control='', trace=True, home='jre', **jvm):
+        """A JVM 1.3.1 in C:\\<home> registered as a JRE 1.3 with its micro version (jvm: more for
+        add_jvm), and an installation that asks for it, started by javaw.exe; returns its bin folder."""
+        bin_dir = self.add_jvm(home, '1.3.1', product=JRE, subkey='1.3', micro='1', **jvm)
         self.installation(control + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace)
         return bin_dir
 

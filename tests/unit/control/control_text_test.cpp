@@ -5,11 +5,7 @@
 #include <gtest/gtest.h>
 
 TEST(KeyLineValueTest, KeyMustStartTheLineExactly) {
-    const struct {
-        const char* line;
-        bool isKey;
-        const char* value;
-    } cases[] = {
+    const struct { const char* line; bool isKey; const char* value; } cases[] = {
         {"jvmName=JRE", true, "JRE"},
         {"jvmName = JRE", true, "= JRE"},  // the blank is the separator
         {"jvmNameX=y", true, "=y"}, {"jvmName", true, ""}, {"jvmname=x", false, "stale"},
@@ -22,11 +18,7 @@ TEST(KeyLineValueTest, KeyMustStartTheLineExactly) {
 }
 
 TEST(NormalizeCommandNameTest, LowerCaseWithExtensionAndWindowedProgram) {
-    const struct {
-        const char* name;
-        const char* windowed;
-        const char* console;
-    } cases[] = {
+    const struct { const char* name; const char* windowed; const char* console; } cases[] = {
         {"Java", "javaw.exe", "java.exe"}, {"JRE.EXE", "jrew.exe", "jre.exe"},
         {"MyJvm.cfg", "myjvm.exe", "myjvm.exe"}, {"java.exe.old", "javaw.exe", "java.exe.old"},
         {"Run.BAT", "run.bat", "run.bat"},

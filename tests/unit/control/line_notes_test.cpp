@@ -5,10 +5,7 @@
 #include <gtest/gtest.h>
 
 TEST(ControlLineNotesTest, UnknownKeysAndBlanksBeforeTheSignAreNotedByTheirFileLine) {
-    const struct {
-        std::string piece;
-        const char* note;
-    } lines[] = {
+    const struct { std::string piece; const char* note; } lines[] = {
         {"# comment", ""}, {"", ""}, {"  \t", ""}, {"  ! comment", ""},
         {"jvmMinVersion=17", ""}, {"jvmVersionCompare=numeric", ""}, {"exitCodeReport=yes", ""},
         {"executionLevel=highest", ""}, {"jvmName:JRE", ""},  // any separator: read as jvmName

@@ -5,12 +5,7 @@
 #include <gtest/gtest.h>
 
 TEST(ParseCommandLineTest, SwitchesAndPassThrough) {
-    const struct {
-        const char* commandLine;
-        int quiet;
-        int silent;
-        const char* passThrough;
-    } cases[] = {
+    const struct { const char* commandLine; int quiet, silent; const char* passThrough; } cases[] = {
         {"-q C:\\target", 1, 0, "C:\\target"},
         {"-s \"C:\\my  dir\"", 0, 1, "C:\\my  dir"},
         // The last word is taken unchanged, quotes included.

@@ -5,10 +5,7 @@
 #include <gtest/gtest.h>
 
 TEST(LanguageMatchTest, FindsTheFirstMatchingGroup) {
-    const struct {
-        const char* text;
-        const char* language;  // null: no match
-    } cases[] = {
+    const struct { const char* text; const char* language; } cases[] = {  // language null: no match
         {"FRANCE", "french"}, {"Espa\xf1" "a", "spanish"}, {"Polska", nullptr}, {"00000409", nullptr},
         // Groups are tried in order: "canadian" alone would be English.
         {"french-canadian", "french"}, {"swiss german", "german"}, {"italian-swiss", "italian"},

@@ -5,11 +5,7 @@
 #include <gtest/gtest.h>
 
 TEST(SecurityTextTest, BackupNamesReplaceOnlyTheFileNamesExtension) {
-    const struct {
-        const char* path;
-        int number;
-        const char* backup;
-    } cases[] = {
+    const struct { const char* path; int number; const char* backup; } cases[] = {
         {"C:\\jre\\lib\\security\\java.policy", 1, "C:\\jre\\lib\\security\\java.001"},
         {"C:\\my.dir\\identitydb", 1, "C:\\my.dir\\identitydb.001"},
         {"identitydb.obj", 12, "identitydb.obj.012"},

@@ -8,10 +8,7 @@
 TEST(FindEntryEndingWithTest, FirstExistingEntryEndingWithName) {
     const std::set<std::string> existing = {"c:\\winnt", "c:\\winnt\\winnt", "d:\\x\\winnt"};
     auto exists = [&existing](const std::string& entry) { return existing.count(entry) > 0; };
-    const struct {
-        std::string path;
-        const char* found;
-    } cases[] = {
+    const struct { std::string path; const char* found; } cases[] = {
         {"C:\\WINNT\\system32;C:\\WINNT", "c:\\winnt"},
         {"C:\\WINNT\\", ""},
         {"c:\\winnt\\winnt", ""},  // the name occurs before the end

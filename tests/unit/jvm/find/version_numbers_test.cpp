@@ -3,13 +3,7 @@
 #include <gtest/gtest.h>
 
 TEST(VersionNumbersTest, BoundsByNumbersAndTheMaximumItselfIsAcceptable) {
-    const struct {
-        const char* version;
-        const char* required;
-        const char* minimum;
-        const char* maximum;
-        bool accepted;
-    } cases[] = {
+    const struct { const char *version, *required, *minimum, *maximum; bool accepted; } cases[] = {
         {"1.8.0", "", "", "1.8.0", true},        {"1.8.0_401", "", "1.8.0_77", "", true},
         {"1.8.0_77", "", "1.8.0_101", "", false}, {"17.0.2", "", "1.8", "", true},
         {"1.8.0", "", "1.8.0", "1.8.0", true},   {"1.8.0_1", "", "", "1.8", true},

@@ -5,13 +5,7 @@
 #include <gtest/gtest.h>
 
 TEST(VersionTextTest, BoundsActAsCaseInsensitivePrefixes) {
-    const struct {
-        const char* version;
-        const char* required;
-        const char* minimum;
-        const char* maximum;
-        bool accepted;
-    } cases[] = {
+    const struct { const char *version, *required, *minimum, *maximum; bool accepted; } cases[] = {
         {"1.3.1", "1.3", "", "", true},      {"1.3", "1.3.1", "", "", false},
         {"1.30", "1.3", "", "", true},       {"1.3.1", "", "1.2", "1.3", true},
         {"1.4.0", "", "1.2", "1.3", false},  {"1.10.0", "", "1.2", "", false},

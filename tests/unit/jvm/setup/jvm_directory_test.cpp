@@ -35,11 +35,7 @@ protected:
 // In a place (the Windows directory, a PATH entry) the JVM goes to
 // jvm\<name><main>\<main>, unless that holds no acceptable JVM.
 TEST_F(JvmDirectoryTest, SubdirectoryCandidates) {
-    const struct {
-        std::vector<std::string> present;
-        std::string expected;
-        int existing;
-    } cases[] = {
+    const struct { std::vector<std::string> present; std::string expected; int existing; } cases[] = {
         {{}, "jvm\\jre1.3\\1.3", -1},
         {{"jvm\\jre1.3\\1.3\\bin\\javaw.exe"}, "jvm\\jre1.3\\1.3", 1},
         {{"jvm\\jre1.3\\1.3\\"}, "jvm\\jre1.3\\jre1.3", -1},
