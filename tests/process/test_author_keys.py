@@ -53,8 +53,7 @@ class Caption(unittest.TestCase):
     def test_the_authors_caption_is_on_every_box_after_the_control_file_was_read(self):
         with WineBed() as bed:
             bed.installation('messageCaption=Acme Widgets Setup\njvmVersion=1.4.2\n')
-            run = bed.run('')
-            self.assertEqual([box[1] for box in run.boxes], [b'Acme Widgets Setup: Error'])
+            self.assertEqual([box[1] for box in bed.run('').boxes], [b'Acme Widgets Setup: Error'])
             # The plug-in notice, a box of its own kind.
             bed.applet('messageCaption=Acme Widgets Setup\njvmCommandName=javaw.exe\nappletUrl=start.html\n')
             self.assertEqual([box[1] for box in bed.run('').boxes], [b'Acme Widgets Setup'])
@@ -96,6 +95,5 @@ class DownloadPage(unittest.TestCase):
             self.assertIn(b'Java download page: ' + PAGE.encode(), bed.log('jinstall.log'))
             # Only a web address is offered: the shell would run a program just as readily.
             bed.installation('jvmDownloadUrl=C:\\tools\\getjava.exe\njvmVersion=1.4.2\n')
-            run = bed.run('')
-            self.assertEqual([box[6:] for box in run.boxes], [[b'ok']])
+            self.assertEqual([box[6:] for box in bed.run('').boxes], [[b'ok']])
             self.assertFalse(os.path.exists(record))

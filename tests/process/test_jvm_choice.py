@@ -5,10 +5,9 @@ import os
 import shutil
 import unittest
 
-from winebed import ARCH, NATIVE, NO_JRE_BOX, TOOLS_DIR, WineBed, jvm_runs as runs
+from winebed import ARCH, NATIVE, NO_JRE_BOX, TOOLS_DIR, ZULU, WineBed, jvm_runs as runs
 
 MODERN = 'jvmSearchModern=true\njvmVersionCompare=numeric\njvmCommandName=javaw.exe\n'
-ZULU = r'HKLM\SOFTWARE\Azul Systems\Zulu\zulu-'
 VIEW = ' (64-bit view)' if ARCH == 'win64' else ''  # `reg add` writes the native view
 ENVIRONMENT = r'HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Environment'
 CYRILLIC = '\u0434\u0436\u0430\u0432\u0430'  # 'java' in Russian
@@ -209,8 +208,7 @@ class VendorVersions(unittest.TestCase):
                 today = [bed.add_jvm('jdk', '1.8.0_1', product='JDK'), zulu(bed, 'zulu', '8', '1.8.0_2')]
                 bed.installation(('jvmSearchModern=true\n' if modern else '') +
                                  'jvmRequiredVersion=1.8\njvmCommandName=javaw.exe\n', trace=True)
-                run = bed.run('')
-                self.assertEqual(run.texts, [] if modern else [NO_JRE_BOX])
+                self.assertEqual(bed.run('').texts, [] if modern else [NO_JRE_BOX])
                 trace = bed.log('jinstall.log')
                 if modern:
                     self.assertEqual(bed.candidates(), [b'HKLM\\SOFTWARE\\JavaSoft\\Java Runtime Environment\\8.0.392.8, '

@@ -5,12 +5,10 @@ import os
 import time
 import unittest
 
-from winebed import ARCH, NO_JRE_BOX, WineBed, jvm_runs, read_record, reg_binary, reg_dword, reg_text
+from winebed import ARCH, JRE, NO_JRE_BOX, ZULU, WineBed, jvm_runs, read_record, reg_binary, reg_dword, reg_text
 
-JRE = 'Java Runtime Environment'
 JDK = 'Java Development Kit'
 JAVASOFT = r'HKEY_LOCAL_MACHINE\SOFTWARE\JavaSoft'
-ZULU = r'HKLM\SOFTWARE\Azul Systems\Zulu\zulu-'
 
 
 class Registry(unittest.TestCase):

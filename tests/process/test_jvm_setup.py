@@ -5,10 +5,9 @@ import os
 import shutil
 import unittest
 
-from winebed import (DISK_HINT, OTHER_CAUSES, SUFFIX, TOOLS_DIR, WineBed, jvm_runs, read_record, reg_binary,
-                     reg_dword, reg_text)
+from winebed import (DISK_HINT, JRE_KEY, OTHER_CAUSES, SUFFIX, TOOLS_DIR, WineBed, jvm_runs, read_record,
+                     reg_binary, reg_dword, reg_text)
 
-JRE_KEY = r'HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
 WIN = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion'
 NT = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows NT\CurrentVersion'
 TEN_KB = 10240

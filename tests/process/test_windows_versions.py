@@ -7,7 +7,7 @@ import os
 import shutil
 import unittest
 
-from winebed import JRE, WineBed, read_record, reg_text
+from winebed import JRE_KEY, WineBed, read_record, reg_text
 
 NINE_X = ('win95', 'win98', 'winme')
 NT = ('nt40', 'win2k', 'winxp', 'win7', 'win10')
@@ -15,7 +15,6 @@ NT = ('nt40', 'win2k', 'winxp', 'win7', 'win10')
 # the installation's folder; in Shift-JIS the second byte of its first character is a backslash.
 RELEASES = [(version, None, 'install dir') for version in NINE_X + NT] + [('win10', 'ja_JP', '\u30bd\u30d5\u30c8')]
 THAI = '\u0e15\u0e34\u0e14\u0e15\u0e31\u0e49\u0e07'  # 'install': neither code page 1252 nor 932 holds it
-JRE_KEY = r'HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
 NT_KEY = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows NT\CurrentVersion'
 NT_SETUP = NT_KEY + r'\SETUP'
 NINE_X_SETUP = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\SETUP'
@@ -121,9 +120,9 @@ class EveryRelease(unittest.TestCase):
                 self.assertEqual(bed.reg_query(JRE_KEY + '\\' + key), {
                     'javahome': ('REG_SZ', jvm), 'microversion': ('REG_SZ', '1'),
                     'runtimelib': ('REG_SZ', jvm + r'\bin\hotspot\jvm.dll')})
-            for name in ('javaw.exe', 'java.exe', 'system/msvcrt.dll'):
-                self.assertTrue(os.path.exists(bed.drive_c(home, name)), name)
-                self.assertFalse(os.path.exists(bed.drive_c(FAMILY[not nt][0], name)), name)
+            copies = [bed.drive_c(windows, name) for windows in (home, FAMILY[not nt][0])
+                      for name in ('javaw.exe', 'java.exe', 'system/msvcrt.dll')]
+            self.assertEqual(bed.existing(*copies), copies[:3])  # only in the family's own
             # The policy goes into the JVM just installed; a launcher the Windows directory
             # holds already is never replaced.
             self.assertEqual([bed.read(bed.drive_c(home, 'jre', 'lib', 'security', 'java.policy')),
@@ -160,6 +159,7 @@ def nt_values(*missing):
 
 
 ALL_NT = ('SystemRoot', 'PathName', (NT_KEY, 'WinDir'), (NT_SETUP, 'WinDir'))
+NONE = nt_values(*ALL_NT, (NINE_X_SETUP, 'WinDir'))  # no Windows directory in the registry at all
 NO_REGISTRY = 'unable to get windows directory from registry'
 
 
@@ -195,12 +195,11 @@ class FamilyBranches(unittest.TestCase):
             (nt_values('SystemRoot', 'PathName', (NT_KEY, 'WinDir')), None, True, 'SetupNT', 'C:/SetupNT/jre',
              ['got home directory from Setup WinDir']),
             (nt_values(*ALL_NT), 'C:\\MyWinNT', True, 'MyWinNT', 'C:/Setup9x/jre', [NO_REGISTRY]),
-            (nt_values(*ALL_NT, (NINE_X_SETUP, 'WinDir')), 'C:\\MyWinNT', True, 'MyWinNT', 'c:/mywinnt/jre',
-             [NO_REGISTRY]),
-            (nt_values(*ALL_NT, (NINE_X_SETUP, 'WinDir')), None, True, 'winnt', 'c:/winnt/jre', [NO_REGISTRY]),
+            (NONE, 'C:\\MyWinNT', True, 'MyWinNT', 'c:/mywinnt/jre', [NO_REGISTRY]),
+            (NONE, None, True, 'winnt', 'c:/winnt/jre', [NO_REGISTRY]),
             # Nothing at all: the installation directory stands in, the JVM goes to Program Files.
-            (nt_values(*ALL_NT, (NINE_X_SETUP, 'WinDir')), None, False, None,
-             'C:/Program Files/JavaSoft/JRE1.3/1.3.1', [NO_REGISTRY, 'unable to get windows directory']),
+            (NONE, None, False, None, 'C:/Program Files/JavaSoft/JRE1.3/1.3.1',
+             [NO_REGISTRY, 'unable to get windows directory']),
         ])
 
     def test_9x_takes_its_setup_value_then_a_windows_path_entry_and_never_the_nt_values_on_win98(self):
@@ -216,7 +215,6 @@ class FamilyBranches(unittest.TestCase):
         """Each row: the login values (those not given are deleted), and the profile that
         gets the certificate store beside the Windows directory's copy, or None."""
         with WineBed() as bed:
-            bed.add_jvm('jre', '1.3.1', product=JRE, subkey='1.3', micro='1')
             for values, login in rows:
                 with self.subTest(login=login, values=values):
                     names = {(WINLOGON, 'UserName'): '-', (WINLOGON, 'DefaultUserName'): '-',
@@ -224,7 +222,7 @@ class FamilyBranches(unittest.TestCase):
                     names.update({key: reg_text(value) for key, value in values.items()})
                     plays(bed, version, names)
                     shutil.rmtree(bed.drive_c('windows', 'profiles'), ignore_errors=True)
-                    bed.installation(KEYSTORE + 'jvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
+                    bed.found_jvm(KEYSTORE)
                     bed.write('identitydb.obj', STORE)
                     self.assertEqual(bed.run('').texts, [])
                     self.assertTrue(bed.exists('wizard-run.txt'))

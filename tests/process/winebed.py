@@ -42,6 +42,8 @@ NO_JRE_BOX = b'The correct version of the JRE was not found on your system.' + S
 DISK_HINT = (b'Are the destination or temporary directories out of disk space?\r\r'
              b'    See errors.log for other possible causes.')
 JRE = 'Java Runtime Environment'  # the registry's name for a JVM without a compiler
+JRE_KEY = r'HKLM\SOFTWARE\JavaSoft\Java Runtime Environment'
+ZULU = r'HKLM\SOFTWARE\Azul Systems\Zulu\zulu-'  # a vendor's key of today, with the version after
 OTHER_CAUSES = [b"Other possible causes for errors:",
                 b"    * Read/write access rights to the 'temp' and installation directories?",
                 b"    * OS need to be patched to run Java apps?",
@@ -300,14 +302,13 @@ class WineBed:
         """The file's messages without their time stamps; continuation lines stay with theirs."""
         return STAMP.sub(b'', read_bytes(self.path(name))).split(b'\r\n')[:-1]
 
-    def installation(self, control, trace=False, jar=True):
+    def installation(self, control, trace=False):
         """An installation with a wizard; with trace, a jinstall.log of the author's that is kept."""
         self.write('kiv.control', control)
         if trace:
             self.write('jinstall.log', b'')
         self.write('TestJvm.class', b'\xca\xfe\xba\xbe')
-        if jar:
-            self.write('install.jar', b'PK')
+        self.write('install.jar', b'PK')
 
     def carry_jvm(self, control, extractor='jre-setup.exe', trace=False, **config):
         """An installation that carries a JVM 1.3.1 in a self-extractor: the extractor double,
@@ -429,12 +430,11 @@ class WineBed:
         ('x86', 'x64', 'arm64') makes its PE header name another architecture, which
         the launcher must then not run."""
         directory = self.drive_c(*home.split('\\'), *(['bin'] if in_bin else []))
-        os.makedirs(directory, exist_ok=True)
+        self.write(os.path.join(directory, 'jvm-double.txt'), 'version=%s\n' % reported if config is None else config)
         for name in names:
             shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), os.path.join(directory, name))
             if machine:
                 set_machine(os.path.join(directory, name), machine)
-        self.write(os.path.join(directory, 'jvm-double.txt'), 'version=%s\n' % reported if config is None else config)
         if product or key:
             key = key or 'HKLM\\SOFTWARE\\JavaSoft\\%s\\%s' % (product, subkey or reported)
             self.reg_add(key, home_value, 'C:\\' + home, view=view)
@@ -452,9 +452,8 @@ class WineBed:
             self.stage(command_line, program)
         self.record = os.path.join(self.root, 'boxes.txt')
         self.stop_file = os.path.join(self.root, 'stop-watching')
-        for leftover in (self.record, self.stop_file):
-            if os.path.exists(leftover):
-                os.remove(leftover)
+        for leftover in self.existing(self.record, self.stop_file):
+            os.remove(leftover)
         if watch:
             self.watch()
         env = dict(self.env, **self.launch_env, **{'BOXWATCH_SET_' + k: v for k, v in self.launch_env.items()})
@@ -492,9 +491,8 @@ class WineBed:
             self.watcher.wait(timeout=30)
             self.watcher = None
             records = [_parse_record(line) for line in read_bytes(self.record).split(b'\n') if line.strip()]
-        for name in ('__cmdline.txt', self.launcher_name):
-            if self.exists(name):
-                os.remove(self.path(name))
+        for name in self.existing('__cmdline.txt', self.launcher_name):
+            os.remove(self.path(name))
         return Run(exit_code, records)
 
     def run(self, command_line='', program=LAUNCHER, timeout=60, from_dir=None, token=None, station=None):

@@ -5,6 +5,7 @@
 #include <direct.h>
 #include <process.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -38,9 +39,7 @@ inline std::vector<std::string> logMessages(const std::string& file) {
 
 inline ::testing::AssertionResult logged(const std::string& file, const std::string& message) {
     const std::vector<std::string> messages = logMessages(file);
-    for (const std::string& each : messages) {
-        if (each == message) return ::testing::AssertionSuccess();
-    }
+    if (std::find(messages.begin(), messages.end(), message) != messages.end()) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << file << " lacks \"" << message << "\" among "
                                          << ::testing::PrintToString(messages);
 }

@@ -35,13 +35,7 @@ LineEndRepair repair(const FileSteps& steps) {
 }  // namespace
 
 TEST_F(LineEndRepairTest, AControlFileThatCannotBeReplacedIsKeptAsItIsWithNoCopyLeft) {
-    const struct {
-        const char* name;
-        bool readOnly;
-        bool renameFails;
-        const FileSteps* steps;
-        LineEndRepair outcome;
-    } rows[] = {
+    const struct { const char* name; bool readOnly, renameFails; const FileSteps* steps; LineEndRepair kept; } rows[] = {
         {"read-only, 9x steps", true, false, &kStepwise, LineEndRepair::keptReadOnly},
         {"9x: the copy does not move", false, true, &kStepwise, LineEndRepair::keptInPlace},
         {"NT: the replace is refused", false, false, &kRefused, LineEndRepair::keptInPlace},
@@ -51,12 +45,12 @@ TEST_F(LineEndRepairTest, AControlFileThatCannotBeReplacedIsKeptAsItIsWithNoCopy
         writeFile("kiv.control", kOriginal);
         if (row.readOnly) SetFileAttributesA("kiv.control", FILE_ATTRIBUTE_READONLY);
         failRenameToTarget = row.renameFails;
-        EXPECT_EQ(repair(*row.steps), row.outcome);
+        EXPECT_EQ(repair(*row.steps), row.kept);
         failRenameToTarget = false;
         EXPECT_EQ(readFile("kiv.control"), kOriginal);
         EXPECT_FALSE(fileExists("__kiv.control"));
         EXPECT_FALSE(fileExists("__kivold.control"));
-        EXPECT_STRNE(keptReason(row.outcome), "");
+        EXPECT_STRNE(keptReason(row.kept), "");
         SetFileAttributesA("kiv.control", FILE_ATTRIBUTE_NORMAL);
     }
 }

@@ -47,12 +47,8 @@ using ElevationTest = TempDirTest;
 
 // What the prompt answers comes through the seam: under Wine it never refuses.
 TEST_F(ElevationTest, ThePromptDecidesTheExitCodeAndARefusalOrAFailedStartIsReported) {
-    const struct {
-        const char* level;
-        unsigned long error;
-        int exitCode;           // -1: the run goes on
-        const char* errorLine;  // the last line of errors.log
-    } rows[] = {
+    // The level, the prompt's answer, the exit code (-1: the run goes on), the last line of errors.log.
+    const struct { const char* level; unsigned long error; int exitCode; const char* errorLine; } rows[] = {
         {"requireAdministrator", 0, 3010, ""},  // the process started again decides
         {"highestAvailable", ERROR_CANCELLED, 1602, "executionLevel=highestAvailable: the UAC prompt was refused: "
                                                     "exit code 1602 (ERROR_INSTALL_USEREXIT)"},

@@ -27,13 +27,9 @@ const FileSteps kWindows95Steps = {[](const char*, const char*) { return -1; }, 
 
 TEST_F(ReplaceFileTest, ReplacementInStepsNeverLosesTheFileAndTheNextStartPutsItRight) {
     auto content = [](const char* name) { return fileExists(name) ? readFile(name) : "-"; };
-    const struct {
-        const char* failing;
-        int result;
-        const char* target;  // "-": missing
-        const char* backup;
-        const char* restored;  // the target after the next start
-    } rows[] = {
+    // The steps that fail, the result, the target and the backup afterwards ("-": missing), and
+    // the target after the next start.
+    const struct { const char* failing; int result; const char *target, *backup, *restored; } rows[] = {
         {"", 1, "new", "-", "new"},
         {"rename target>backup", 0, "old", "-", "old"},
         {"rename copy>target", 0, "old", "-", "old"},

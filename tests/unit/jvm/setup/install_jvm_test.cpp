@@ -76,9 +76,7 @@ TEST_F(InstallJvmTest, ExistingJvmIsTakenAsItIsAndJvmHomeDirNamesItsHome) {
         const int installed = row[2].empty() ? 0 : 1;
         EXPECT_EQ(jvm.installJvm("1.3", "", "", "1.3.1", "JRE", name, "setup.exe", predefined, homeDir, path,
                                  "C:\\windows"), installed);
-        if (installed) {
-            EXPECT_EQ(path, row[2] + "\\bin\\javaw.exe");
-        }
+        if (installed) EXPECT_EQ(path, row[2] + "\\bin\\javaw.exe");
         EXPECT_EQ(jvm.existingJvmFound, installed);
         EXPECT_EQ(jvm.newJvmInstalled, 0);
         EXPECT_EQ(fileExists("__temp.log"), installed);
