@@ -140,8 +140,8 @@ void recordBox(FILE* out, HWND box) {
     std::snprintf(styles, sizeof styles, "%08lX\t%08lX", GetWindowLongA(box, GWL_STYLE),
                   GetWindowLongA(box, GWL_EXSTYLE));
     writeRecord(out, "box\t" + escaped(textOf(GetWindowTextA, box)) + "\t" +
-                         escaped(textOf(GetDlgItemTextA, box, 0xFFFF)) +
-                         "\t" + styles + "\t" + iconName(box) + "\t" + (asksYesOrNo(box) ? "yes/no" : "ok"));
+                         escaped(textOf(GetDlgItemTextA, box, 0xFFFF)) + "\t" + styles + "\t" + iconName(box) + "\t" +
+                         (asksYesOrNo(box) ? "yes/no" : "ok"));
 }
 
 void recordStatusDialog(FILE* out, HWND dialog) {
