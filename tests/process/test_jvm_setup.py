@@ -87,7 +87,9 @@ class CarriedJvm(unittest.TestCase):
         given = b'/s "INSTALLDIR=C:\\Program Files\\Acme Java" /quiet'
         rows = [  # name, control, the installer double's configuration, its arguments (None: not run)
             ('self-extractor', words + into, {}, given),
-            ('vendor installer', words + into + 'jvmThirdPartyInstaller=yes\n', vendor, given),
+            # A relative directory is given in full: an installer cannot tell what it is relative to.
+            ('vendor installer', words + 'predefinedJvmInstallDir=Acme Java\njvmThirdPartyInstaller=yes\n', vendor,
+             b'/s "INSTALLDIR=%s\\Acme Java" /quiet'),
             ('vendor installer without a directory', words + 'jvmThirdPartyInstaller=yes\n', vendor, None),
         ]
         for name, control, config, arguments in rows:
@@ -102,7 +104,8 @@ class CarriedJvm(unittest.TestCase):
                                   b'directory for the vendor installer', bed.log('jinstall.log'))
                     continue
                 self.assertEqual(run.boxes, [])
-                self.assertEqual(bed.read('extractor-runs.txt').split(b'|')[0].split(b' ', 1)[1], arguments)
+                self.assertEqual(bed.read('extractor-runs.txt').split(b'|')[0].split(b' ', 1)[1],
+                                 arguments.replace(b'%s', bed.windows_path(bed.install_dir).encode()))
 
     def test_a_carried_jvm_that_is_missing_or_fails_its_test_is_reported_and_no_wizard_runs(self):
         unable = b'Unable to install JRE 1.3.1. ' + DISK_HINT
@@ -134,6 +137,7 @@ class BundledRuntime(unittest.TestCase):
     def test_the_installations_own_runtime_is_tested_and_used_but_never_registered_or_copied(self):
         rows = [  # name, control, a registered JVM, the bundled runtime's version, whose wizard runs
             ('first, before a registered JVM', 'jvmBundledFirst=true\n', True, '21.0.2', 'jre'),
+            ('after a registered JVM', '', True, '21.0.2', 'registered'),
             ('when no JVM is found', '', False, '21.0.2', 'jre'),
             ('not acceptable: the carried JVM is installed', '', False, '17.0.9', 'carried'),
         ]
@@ -148,10 +152,9 @@ class BundledRuntime(unittest.TestCase):
                 bed.write('jre/bin/jvm-double.txt', 'version=%s\n' % version)
                 registry = bed.reg_query(JRE_KEY)
                 self.assertEqual(bed.run('').boxes, [])
-                home = bed.path('jre') if runs == 'jre' else bed.drive_c('carried')
-                self.assertEqual([b' TestJvm ' in line for line in jvm_runs(os.path.join(home, 'bin'))],
-                                 [True, False])
-                self.assertEqual(jvm_runs(registered) if registered else [], [])
+                home = {'jre': bed.path('jre/bin'), 'carried': bed.drive_c('carried/bin')}.get(runs, registered)
+                self.assertEqual([b' TestJvm ' in line for line in jvm_runs(home)], [True, False])
+                self.assertEqual(jvm_runs(registered) if registered and runs != 'registered' else [], [])
                 self.assertEqual(bed.exists('extractor-runs.txt'), runs == 'carried')
                 if runs == 'jre':
                     self.assertEqual(bed.reg_query(JRE_KEY), registry)
