@@ -6,7 +6,6 @@
 
 #include "control/first_key_line.h"
 #include "diagnostics/trace.h"
-#include "install/exit_report.h"
 #include "launcher/command_line.h"
 #include "launcher/execution_level.h"
 #include "util/ansi_path.h"

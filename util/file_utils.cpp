@@ -1,5 +1,6 @@
 #include "util/file_utils.h"
 
+#include <windows.h>
 #include <direct.h>
 #include <io.h>
 #include <sys/stat.h>
@@ -45,7 +46,8 @@ std::string getCurrentDir() {
     char buffer[kCurrentDirLimit];
     if (_getcwd(buffer, kCurrentDirLimit) == nullptr || buffer[0] == '\0') return ".";
     std::string dir(buffer);
-    if (dir.back() == '\\') dir.pop_back();
+    // Only a root ends in a backslash: a Shift-JIS folder ending in "\x95\x5c" does not.
+    if (endsWithBackslash(dir, [](unsigned char c) { return IsDBCSLeadByte(c) != 0; })) dir.pop_back();
     return dir;
 }
 

@@ -24,6 +24,15 @@ bool beginsWith(const std::string& text, const char* prefix) {
     return text.compare(0, std::strlen(prefix), prefix) == 0;
 }
 
+bool endsWithBackslash(const std::string& path, bool (*isLeadByte)(unsigned char)) {
+    // Letters are found from the start: a byte's role depends on those before it.
+    for (std::string::size_type i = 0; i < path.size(); ++i) {
+        if (i + 1 == path.size()) return path[i] == '\\';
+        if (isLeadByte(static_cast<unsigned char>(path[i]))) ++i;
+    }
+    return false;
+}
+
 std::string fileNameOf(const std::string& path) {
     std::string::size_type slash = path.rfind('\\');
     return slash == std::string::npos ? path : path.substr(slash + 1);

@@ -26,6 +26,11 @@ bool equalsIgnoringCase(const std::string& a, const std::string& b);
 
 bool beginsWith(const std::string& text, const char* prefix);
 
+// Whether the path's last character is a backslash. Under a double-byte code
+// page (Shift-JIS) a backslash byte can be the second byte of a letter (\x83\x5c
+// is one): `isLeadByte` tells which bytes begin such a letter.
+bool endsWithBackslash(const std::string& path, bool (*isLeadByte)(unsigned char));
+
 // The part of a path after its last backslash, or the whole path.
 std::string fileNameOf(const std::string& path);
 

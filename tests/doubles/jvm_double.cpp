@@ -96,7 +96,8 @@ void versionTest(const Config& config, int at) {
         Sleep(20);
     if (config.versionLine.empty()) return;
     std::string dir = __argc > at + 3 ? __argv[at + 3] : "";
-    if (!dir.empty() && dir.back() != '\\' && dir.back() != '/') dir += '\\';
+    // Always a separator, as Java's File(dir, name) adds one: a Shift-JIS name can end in a 0x5C byte.
+    if (!dir.empty()) dir += '\\';
     std::string content = config.versionLine + "\r\n";
     if (config.versionFileBytes > content.size())
         content.insert(0, config.versionFileBytes - content.size(), 'x');

@@ -28,7 +28,7 @@ from winebed import LAUNCHER as RUNNING_LAUNCHER, PRODUCT_LAUNCHER as LAUNCHER, 
 WINDOWS_95_AND_NT4 = {
     'KERNEL32.dll': '''CloseHandle CreateMutexA FreeLibrary GetCommandLineA GetCurrentProcess
         GetFileAttributesA GetFullPathNameA GetLastError GetModuleFileNameA GetModuleHandleA GetProcAddress
-        GetShortPathNameA GetStartupInfoA GetSystemDirectoryA GetVersion LoadLibraryA MulDiv
+        GetShortPathNameA GetStartupInfoA GetSystemDirectoryA GetVersion IsDBCSLeadByte LoadLibraryA MulDiv
         MultiByteToWideChar SetLastError TerminateProcess WaitForSingleObject WideCharToMultiByte''',
     'USER32.dll': '''CreateDialogParamA CreateWindowExA DefWindowProcA DestroyWindow DispatchMessageA
         FindWindowExA GetDC GetDlgItem GetMessageA GetParent GetPropA GetSystemMetrics GetWindowRect

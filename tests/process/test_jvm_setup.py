@@ -64,7 +64,9 @@ class CarriedJvm(unittest.TestCase):
         given = b'/s "INSTALLDIR=C:\\Program Files\\Acme Java" /quiet'
         rows = [  # name, control, the installer double's configuration, its arguments (None: not run)
             ('self-extractor', words + into, {}, given),
-            ('vendor installer', words + into + 'jvmThirdPartyInstaller=yes\n', vendor, given),
+            # A relative directory is given in full: an installer cannot tell what it is relative to.
+            ('vendor installer', words + 'predefinedJvmInstallDir=Acme Java\njvmThirdPartyInstaller=yes\n', vendor,
+             b'/s "INSTALLDIR=%s\\Acme Java" /quiet'),
             ('vendor installer without a directory', words + 'jvmThirdPartyInstaller=yes\n', vendor, None),
         ]
         for name, control, config, arguments in rows:
@@ -78,7 +80,8 @@ class CarriedJvm(unittest.TestCase):
                                   b'directory for the vendor installer', bed.log('jinstall.log'))
                     continue
                 self.assertEqual(run.boxes, [])
-                self.assertEqual(bed.read('extractor-runs.txt').split(b'|')[0].split(b' ', 1)[1], arguments)
+                self.assertEqual(bed.read('extractor-runs.txt').split(b'|')[0].split(b' ', 1)[1],
+                                 arguments.replace(b'%s', bed.windows_path(bed.install_dir).encode()))
                 if config:
                     self.assertIn(b'Found correct version of JVM: C:\\VendorJava\\bin\\javaw.exe',
                                   bed.log('jinstall.log'))
@@ -116,6 +119,7 @@ class BundledRuntime(unittest.TestCase):
     def test_the_installations_own_runtime_is_tested_and_used_but_never_registered_or_copied(self):
         rows = [  # name, control, a registered JVM, the bundled runtime's version, whose wizard runs
             ('first, before a registered JVM', 'jvmBundledFirst=true\n', True, '21.0.2', 'jre'),
+            ('after a registered JVM', '', True, '21.0.2', 'registered'),
             ('when no JVM is found', '', False, '21.0.2', 'jre'),
             ('not acceptable: the carried JVM is installed', '', False, '17.0.9', 'carried'),
         ]
@@ -129,17 +133,17 @@ class BundledRuntime(unittest.TestCase):
                 shutil.copy(os.path.join(TOOLS_DIR, 'jvm_double.exe'), bed.path('jre/bin/javaw.exe'))
                 registry = bed.reg_query(JRE_KEY)
                 self.assertEqual(bed.run('').boxes, [])
-                home = bed.path('jre') if runs == 'jre' else bed.drive_c('Program Files', 'JavaSoft', 'JRE21', '21')
-                self.assertEqual([b' TestJvm ' in line for line in jvm_runs(os.path.join(home, 'bin'))],
-                                 [True, False])
-                self.assertEqual(jvm_runs(registered) if registered else [], [])
+                home = {'jre': bed.path('jre/bin'),
+                        'carried': bed.drive_c('Program Files/JavaSoft/JRE21/21/bin')}.get(runs, registered)
+                self.assertEqual([b' TestJvm ' in line for line in jvm_runs(home)], [True, False])
+                self.assertEqual(jvm_runs(registered) if registered and runs != 'registered' else [], [])
                 self.assertEqual(bed.exists('extractor-runs.txt'), runs == 'carried')
                 if runs == 'jre':
                     self.assertEqual(bed.reg_query(JRE_KEY), registry)
                     self.assertEqual(read_record(bed.path('wizard-run.txt'))[b'native.properties'], [
                         b'nativeJvmHomeDir=%s/jre' % bed.windows_path(bed.install_dir).replace('\\', '/').encode(),
                         b'nativeJvmInstalled=false', b'nativeJvmInstalledInTemp=false', b'configureWinRegistry=false'])
-                else:
+                elif runs == 'carried':
                     values = [reg_value(bed, JRE_KEY, 'CurrentVersion'), reg_value(bed, JRE_KEY + r'\21', 'JavaHome')]
                     self.assertEqual(values, ['21', r'c:\program files\javasoft\jre21\21'])
                     self.assertIn(b'nothing of JVM 21 copied into the Windows directories: a launcher of Java 9 or '

@@ -12,8 +12,9 @@ from winebed import JRE_KEY, WineBed, read_record, reg_text
 NINE_X = ('win95', 'win98', 'winme')
 NT = ('nt40', 'win2k', 'winxp', 'win7', 'win10')
 # Each release with the language of its Unix locale (None: Wine's own, code page 1252) and
-# the installation's folder; in Shift-JIS the second byte of its first character is a backslash.
-RELEASES = [(version, None, 'install dir') for version in NINE_X + NT] + [('win10', 'ja_JP', '\u30bd\u30d5\u30c8')]
+# the installation's folder; in Shift-JIS the second byte of its first and of its last character
+# is a backslash.
+RELEASES = [(version, None, 'install dir') for version in NINE_X + NT] + [('win10', 'ja_JP', '\u30bd\u30d5\u30c8\u8868')]
 THAI = '\u0e15\u0e34\u0e14\u0e15\u0e31\u0e49\u0e07'  # 'install': neither code page 1252 nor 932 holds it
 NT_KEY = r'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows NT\CurrentVersion'
 NT_SETUP = NT_KEY + r'\SETUP'

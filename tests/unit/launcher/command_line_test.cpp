@@ -21,6 +21,7 @@ TEST(ParseCommandLineTest, SwitchesAndPassThrough) {
         {"-q \"D:\\x-q  dir\\y\" z", 1, 0, "D:\\x-q  dir\\y"},
         {"-s \"C:\\my-stuff\\x-q dir\"", 0, 1, "C:\\my-stuff\\x-q dir"},
         {"\"C:\\a-s b\" -q x", 1, 0, "x"},
+        {"\"C:\\a-s b\" x", 0, 0, ""},
     };
     for (const auto& c : cases) {
         CommandLine result = parseCommandLine(c.commandLine);

@@ -75,6 +75,13 @@ TEST_F(ElevationTest, ThePromptDecidesTheExitCodeAndARefusalOrAFailedStartIsRepo
         EXPECT_EQ(*row.errorLine ? logMessages("errors.log").back() : "", row.errorLine);
         EXPECT_EQ(startupNotes.size(), exitCode == -1 ? 1u : 0u);
     }
+    // A directory that no ANSI path names ends the run at once: rights would not help, so nobody is asked.
+    installDirectoryUnnamed = "unnamed";
+    startResult = 0;
+    char tail[] = "";
+    int exitCode = -1;
+    EXPECT_FALSE(elevationEndsRun(tail, SW_SHOWNORMAL, exitCode, kLimitedOnWindows10));
+    installDirectoryUnnamed.clear();
     setBoxesShown(true);
     startupNotes.clear();
 }

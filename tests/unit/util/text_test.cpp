@@ -20,6 +20,16 @@ TEST(CompareIgnoringCaseTest, FoldsOnlyAsciiLettersToLowerCase) {
     EXPECT_FALSE(equalsIgnoringCase("\xc9t\xe9", "\xe9t\xe9"));
 }
 
+// Shift-JIS: 0x81-0x9F and 0xE0-0xFC begin a two-byte letter, whose second byte may be 0x5C.
+TEST(EndsWithBackslashTest, OnlyABackslashOfItsOwnCounts) {
+    auto shiftJis = [](unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); };
+    EXPECT_TRUE(endsWithBackslash("C:\\", shiftJis));
+    EXPECT_TRUE(endsWithBackslash("C:\\\x95\x5c\\", shiftJis));
+    EXPECT_FALSE(endsWithBackslash("C:\\\x83\x5c\x95\x5c", shiftJis));  // a folder ending in its letter
+    EXPECT_FALSE(endsWithBackslash("", shiftJis));
+    EXPECT_TRUE(endsWithBackslash("C:\\\x95\\", [](unsigned char) { return false; }));  // 1252: a letter and a backslash
+}
+
 // The browser's command takes the address as "%1": nothing in it may end the argument.
 TEST(IsWebAddressTest, PrintableAsciiWithoutBlanksQuotesOrBracketsAfterTheScheme) {
     EXPECT_TRUE(isWebAddress("HTTPS://example.invalid/java?a=1&b=%22#top") && isWebAddress("http://x"));

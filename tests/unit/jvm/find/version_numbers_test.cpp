@@ -8,7 +8,7 @@ TEST(VersionNumbersTest, BoundsByNumbersAndTheMaximumItselfIsAcceptable) {
         {"1.8.0_77", "", "1.8.0_101", "", false}, {"17.0.2", "", "1.8", "", true},
         {"1.8.0", "", "1.8.0", "1.8.0", true},   {"1.8.0_1", "", "", "1.8", true},
         {"9", "", "", "1.8", false},             {"1.8.0", "1.8", "", "", true},
-        {"1.80", "1.8", "", "", false},
+        {"1.80", "1.8", "", "", false},          {"17-ea", "", "17", "", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(versionAcceptableByNumbers(c.version, c.required, c.minimum, c.maximum), c.accepted)

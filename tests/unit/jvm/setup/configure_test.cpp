@@ -36,6 +36,9 @@ TEST_F(ConfigureTest, FindsTheExecutableRegistersAndCopiesTheCurrentJvm) {
          {"jrew.exe", "jre.exe"}, "Windows registry configured"},
         {"configureWinRegistry=no\n", "JRE", "1.3.1", "javaw.exe", {"javaw.exe"}, "javaw.exe", {}, {},
          "Windows registry unchanged"},
+        // A launcher of Java 9 or later starts only from its own home.
+        {"", "JRE", "9", "javaw.exe", {"javaw.exe"}, "javaw.exe", {}, {}, "nothing of JVM 9 copied into the "
+         "Windows directories: a launcher of Java 9 or later starts only from its own home"},
     };
     writeFile("jinstall.sem", "");
     int index = 0;
