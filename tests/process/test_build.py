@@ -187,8 +187,7 @@ class Build(unittest.TestCase):
         # XP refuses what it does not know in its own namespace: only the root is there, so
         # there is no dependency either (Common Controls 6 would bring an import).
         self.assertEqual([e.tag for e in root.iter() if e.tag.startswith('{%s}' % ASM_V1)], [root.tag])
-        level = root.find('v3:trustInfo/v3:security/v3:requestedPrivileges/v3:requestedExecutionLevel',
-                          NAMESPACES)
+        level = root.find('v3:trustInfo/v3:security/v3:requestedPrivileges/v3:requestedExecutionLevel', NAMESPACES)
         self.assertEqual(level.attrib, {'level': 'asInvoker', 'uiAccess': 'false'})
         supported = root.findall('compat:compatibility/compat:application/compat:supportedOS', NAMESPACES)
         self.assertEqual({entry.get('Id') for entry in supported}, SUPPORTED_OS)
@@ -201,8 +200,7 @@ class Build(unittest.TestCase):
         numbers = '%d.%d.%d.%d' % (file_ms >> 16, file_ms & 0xFFFF, file_ls >> 16, file_ls & 0xFFFF)
         [table] = [node[2][0] for node in children if node[0] == 'StringFileInfo']
         strings = {key: value.decode('utf-16-le').rstrip('\0') for key, value, _, _ in table[2]}
-        self.assertEqual([signature, numbers, (product_ms, product_ls)],
-                         [0xFEEF04BD, VERSION, (file_ms, file_ls)])
+        self.assertEqual([signature, numbers, (product_ms, product_ls)], [0xFEEF04BD, VERSION, (file_ms, file_ls)])
         self.assertEqual([strings.pop(key) for key in ('FileVersion', 'ProductVersion', 'OriginalFilename')],
                          [VERSION, VERSION, 'launcher.exe'])
         self.assertEqual(sorted(key for key, value in strings.items() if value.strip()),

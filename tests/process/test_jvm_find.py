@@ -139,8 +139,7 @@ class TodaysJvms(unittest.TestCase):
         with WineBed() as bed:
             bed.add_jvm('hang', '1.3.1', product=JRE, config='version=1.3.1\nsleep=30000\n')
             bed.add_jvm('jdk', '1.3.1', product=JDK)
-            bed.installation('jvmTestTimeout=2\njvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n',
-                             trace=True)
+            bed.installation('jvmTestTimeout=2\njvmRequiredVersion=1.3\njvmCommandName=javaw.exe\n', trace=True)
             started = time.monotonic()
             self.assertEqual(bed.run('').boxes, [])
             self.assertLess(time.monotonic() - started, 25)  # the hanging test was not waited for

@@ -153,16 +153,8 @@ class BundledRuntime(unittest.TestCase):
 
 class HostileRegistry(unittest.TestCase):
     def install_carried_jvm(self, bed, values, control, search_path=None):
-        """Installs the carried JVM afresh, with these registry values and WINEPATH, and
-        runs the wizard with it; returns the JavaHome registered."""
-        bed.wine('reg', 'delete', r'HKLM\SOFTWARE\JavaSoft', '/f')
-        for place in ('Program Files/JavaSoft', 'windows/jre', 'windows/jvm', 'mywinnt/jre', 'pathjvm/jvm'):
-            shutil.rmtree(bed.drive_c(place), ignore_errors=True)
-        for copy in bed.existing(*(bed.drive_c(windows, name) for windows in ('windows', 'mywinnt')
-                                   for name in WINDOWS_COPIES)):
-            os.remove(copy)
-        shutil.rmtree(bed.install_dir)
-        os.makedirs(bed.install_dir)
+        """Installs the carried JVM with these registry values and WINEPATH, and runs the wizard
+        with it; returns the JavaHome registered."""
         bed.set_registry({**STANDARD_DIRS, **values})
         bed.carry_jvm(control)
         bed.launch_env = {'WINEPATH': search_path} if search_path else {}
@@ -172,29 +164,27 @@ class HostileRegistry(unittest.TestCase):
         return reg_value(bed, JRE_KEY + r'\1.3.1', 'JavaHome')
 
     def test_windows_directory_and_program_files_missing_of_the_wrong_type_or_10_kb_still_place_the_jvm(self):
-        unreadable = [('REG_DWORD 0', reg_dword(0)),
-                      ('of 10 KB', reg_text('C:\\Program Files' + 'x' * TEN_KB))]
-        with WineBed() as bed:
-            rows = [  # name, values, control, JVM home registered, where the launchers are copied
-                ('SystemRoot REG_BINARY', {(NT, 'SystemRoot'): reg_binary(b'C:\\windows')}, ON_WINDOWS,
-                 r'c:\windows\jre', bed.drive_c('windows')),
-                # An unreadable Windows directory: the current directory stands in for it.
-                ('SystemRoot REG_DWORD 0', {(NT, 'SystemRoot'): reg_dword(0)}, ON_WINDOWS,
-                 IN_PROGRAM_FILES, bed.install_dir),
-                # No Program Files: below the Windows directory.
-                ('ProgramFilesDir missing', {(WIN, 'ProgramFilesDir'): reg_text('Q:\\none')}, '',
-                 r'c:\windows\jvm\jre1.3\1.3', bed.drive_c('windows')),
-            ] + [  # Then below the installation directory: still an absolute home is registered.
-                ('ProgramFilesDir ' + name, {(WIN, 'ProgramFilesDir'): data}, '', None,
-                 bed.drive_c('windows')) for name, data in unreadable]
-            for name, values, control, home, launchers in rows:
-                with self.subTest(name):
-                    registered = self.install_carried_jvm(bed, values, control)
-                    if home:
-                        self.assertEqual(registered, home)
-                    else:
-                        self.assertRegex(registered, r'^[a-z]:\\')
-                    self.assertTrue(os.path.exists(os.path.join(launchers, 'javaw.exe')))
+        rows = [  # name, values, control, JVM home registered, where the launchers are copied (None: installation)
+            ('SystemRoot REG_BINARY', {(NT, 'SystemRoot'): reg_binary(b'C:\\windows')}, ON_WINDOWS,
+             r'c:\windows\jre', 'windows'),
+            # An unreadable Windows directory: the current directory stands in for it.
+            ('SystemRoot REG_DWORD 0', {(NT, 'SystemRoot'): reg_dword(0)}, ON_WINDOWS, IN_PROGRAM_FILES, None),
+            # No Program Files: below the Windows directory.
+            ('ProgramFilesDir missing', {(WIN, 'ProgramFilesDir'): reg_text('Q:\\none')}, '',
+             r'c:\windows\jvm\jre1.3\1.3', 'windows'),
+            # Then below the installation directory: still an absolute home is registered.
+            ('ProgramFilesDir REG_DWORD 0', {(WIN, 'ProgramFilesDir'): reg_dword(0)}, '', None, 'windows'),
+            ('ProgramFilesDir of 10 KB', {(WIN, 'ProgramFilesDir'): reg_text('C:\\Program Files' + 'x' * TEN_KB)},
+             '', None, 'windows'),
+        ]
+        for name, values, control, home, launchers in rows:
+            with self.subTest(name), WineBed() as bed:
+                registered = self.install_carried_jvm(bed, values, control)
+                if home:
+                    self.assertEqual(registered, home)
+                else:
+                    self.assertRegex(registered, r'^[a-z]:\\')
+                self.assertTrue(bed.exists(os.path.join(bed.drive_c(launchers) if launchers else '', 'javaw.exe')))
 
     def test_a_path_of_2000_entries_and_100_kb_is_searched_to_its_last_entry(self):
         # Wine cuts a PATH from the registry to about 1 KB; WINEPATH comes through whole,
@@ -206,10 +196,9 @@ class HostileRegistry(unittest.TestCase):
              r'c:\mywinnt\jre', 'mywinnt'),
             ('JVM directory', 'pathjvm', nowhere, '', r'c:\pathjvm\jvm\jre1.3\1.3', None),
         ]
-        with WineBed() as bed:
-            for search, last, values, control, home, launchers in searches:
-                with self.subTest(search):
-                    os.makedirs(bed.drive_c(last), exist_ok=True)
-                    registered = self.install_carried_jvm(bed, values, control, path + ';C:\\' + last)
-                    self.assertEqual(registered, home)
-                    self.assertTrue(launchers is None or os.path.exists(bed.drive_c(launchers, 'javaw.exe')))
+        for search, last, values, control, home, launchers in searches:
+            with self.subTest(search), WineBed() as bed:
+                os.makedirs(bed.drive_c(last))
+                registered = self.install_carried_jvm(bed, values, control, path + ';C:\\' + last)
+                self.assertEqual(registered, home)
+                self.assertTrue(launchers is None or os.path.exists(bed.drive_c(launchers, 'javaw.exe')))

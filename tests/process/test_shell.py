@@ -6,7 +6,7 @@ import subprocess
 import time
 import unittest
 
-from winebed import NO_JRE_BOX, SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed, jvm_runs, read_record
+from winebed import BOXWATCH, NO_JRE_BOX, SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed, jvm_runs, read_record
 
 SEMAPHORES = ('__kivinstall.sem', '__kivshow.sem')
 
@@ -24,7 +24,7 @@ class Windows(unittest.TestCase):
         self.assertEqual(bed.existing(*SEMAPHORES), [])
         return run
 
-    def test_quiet_switch_followed_by_a_word_never_shows_a_window_yet_waits_for_the_worker(self):
+    def test_a_quiet_switch_before_a_word_shows_no_window_yet_waits_and_as_last_word_the_centred_dialog_shows(self):
         with WineBed() as bed:
             hold(bed, r'-q C:\target')
             self.assertTrue(bed.wait_for(lambda: bed.exists('__kivinstall.sem')))
@@ -32,9 +32,7 @@ class Windows(unittest.TestCase):
             self.assertTrue(bed.running(), 'the launcher must wait for its worker')
             self.assertIn('status-dialog=hidden', bed.tool('state'))
             self.assertEqual(self.release(bed).status, [])
-
-    def test_switch_as_last_word_shows_the_centred_dialog_with_the_main_window_behind_it(self):
-        with WineBed() as bed:
+            # As the last word a switch is none: the dialog shows, with the main window behind it.
             hold(bed, 'x -q')
             self.assertTrue(bed.wait_for(bed.status_shown))
             [status] = self.release(bed).status
@@ -178,8 +176,7 @@ class OneRunPerFolder(unittest.TestCase):
                     bed.start('')
                     self.assertTrue(bed.wait_for(lambda: len(jvm_runs(jvm_bin)) > before))
                     try:
-                        second = bed.wine(os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', 'launcher.exe',
-                                          '__cmdline.txt', timeout=20)
+                        second = bed.wine(BOXWATCH, 'exec', 'launcher.exe', '__cmdline.txt', timeout=20)
                     except subprocess.TimeoutExpired:
                         self.fail('the second launcher ran on beside the first')
                     self.assertTrue(bed.running())

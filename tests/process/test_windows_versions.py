@@ -41,15 +41,13 @@ def plays(bed, version, values=MACHINE, search_path=None):
     own), with these machine values, WINEPATH in front of the search path and a profile."""
     bed.reg_add(r'HKCU\Software\Wine\AppDefaults\launcher.exe', 'Version', version)
     bed.set_registry(values)
-    for directory in DIRECTORIES:
-        os.makedirs(bed.drive_c(directory, 'system'), exist_ok=True)
-    os.makedirs(bed.drive_c('users', 'tester'), exist_ok=True)
+    for folder in [directory + '/system' for directory in DIRECTORIES] + ['users/tester']:
+        os.makedirs(bed.drive_c(folder), exist_ok=True)
     bed.launch_env = dict({'WINEPATH': search_path} if search_path else {}, USERPROFILE=r'C:\users\tester')
 
 
 def home_traces(bed):
-    return [line for line in bed.log('jinstall.log')
-            if b'windows directory' in line or b'home directory' in line]
+    return [line for line in bed.log('jinstall.log') if b'windows directory' in line or b'home directory' in line]
 
 
 class EveryRelease(unittest.TestCase):

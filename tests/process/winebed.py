@@ -24,6 +24,7 @@ TOOLS_DIR = os.path.join(BUILD_DIR, 'tests')
 TEMPLATE = os.path.join(BUILD_DIR, 'wine-template')
 LAUNCHER = os.path.join(BUILD_DIR, 'launcher.exe')
 SCRIPTED_LAUNCHER = os.path.join(TOOLS_DIR, 'launcher_scripted.exe')
+BOXWATCH = os.path.join(TOOLS_DIR, 'boxwatch.exe')
 # The executable that ships: always the 32-bit build, whichever build runs the behaviour.
 PRODUCT_LAUNCHER = os.path.join(os.environ.get('LAUNCHER_PRODUCT_DIR') or BUILD_DIR, 'launcher.exe')
 SOURCE_DIR = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
@@ -408,9 +409,8 @@ class WineBed:
         # can start one) would inherit a pipe and keep it open until it ends.
         path = os.path.join(self.root, 'tool.out')
         with open(path, 'wb') as out:
-            subprocess.run([WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe')] + list(args), env=self.env,
-                           cwd=self.install_dir, stdin=subprocess.DEVNULL, stdout=out,
-                           stderr=subprocess.DEVNULL, timeout=timeout)
+            subprocess.run([WINE, BOXWATCH] + list(args), env=self.env, cwd=self.install_dir, stdin=subprocess.DEVNULL,
+                           stdout=out, stderr=subprocess.DEVNULL, timeout=timeout)
         return self.read(path).decode('latin-1')
 
     def stage(self, command_line='', program=LAUNCHER):
@@ -467,16 +467,14 @@ class WineBed:
             if from_dir:
                 launcher, command_file = (self.windows_path(self.path(name)) for name in (launcher, command_file))
             self.process = subprocess.Popen(
-                [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'exec', launcher, command_file], env=env,
-                cwd=from_dir or self.install_dir,
+                [WINE, BOXWATCH, 'exec', launcher, command_file], env=env, cwd=from_dir or self.install_dir,
                 stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.DEVNULL)
 
     def watch(self):
         """Starts the box watcher, which records each box and presses its OK (or answers a
         box that asks Yes or No as `answer` says)."""
         self.watcher = subprocess.Popen(
-            [WINE, os.path.join(TOOLS_DIR, 'boxwatch.exe'), 'watch',
-             self.windows_path(self.record), self.windows_path(self.stop_file)],
+            [WINE, BOXWATCH, 'watch', self.windows_path(self.record), self.windows_path(self.stop_file)],
             env=dict(self.env, BOXWATCH_ANSWER=self.answer), cwd=self.root, **QUIET)
         time.sleep(0.3)
 
@@ -522,8 +520,7 @@ def _shared_prefix(folder):
     prefix = os.path.join(folder, 'prefix')
     env = _base_env(prefix)
     _copy_template(prefix, env)  # before ctest starts, whose pipes Wine's helpers must not inherit
-    names = ['WINEPREFIX', 'WINEARCH', 'WINEDEBUG', 'LANG'] + sorted(_LOADER_ENV)
-    for name in names:
+    for name in ['WINEPREFIX', 'WINEARCH', 'WINEDEBUG', 'LANG'] + sorted(_LOADER_ENV):
         print("export %s='%s'" % (name, env[name]))
 
 
