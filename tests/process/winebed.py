@@ -33,7 +33,7 @@ with open(os.path.join(SOURCE_DIR, 'CMakeLists.txt')) as _build:
 VERSION_LINE = b'Installation launcher version ' + VERSION.encode()  # a run's first in jinstall.log
 
 # Written into the template when it is made: a template of another kind is made afresh.
-TEMPLATE_KIND = 'fonts, windows\\system\n'
+TEMPLATE_KIND = 'fonts, windows\\system, 32-bit Program Files\n'
 QUIET = {'stdin': subprocess.DEVNULL, 'stdout': subprocess.DEVNULL, 'stderr': subprocess.DEVNULL}
 STAMP = re.compile(rb'^[A-Z][a-z]{2} [A-Z][a-z]{2} [ 123]\d \d\d:\d\d:\d\d \d{4} ', re.M)
 # Texts many tests expect: the hint that ends an English error box, the box of a run without
@@ -119,6 +119,13 @@ def ensure_template():
             # every destroy waits about two seconds.
             subprocess.run([WINE, 'reg', 'add', r'HKCU\Software\Wine\X11 Driver', '/v', 'Managed',
                             '/d', 'N', '/f'], env=env, check=True, timeout=120, **QUIET)
+            # 64-bit Windows names Program Files (x86) in the 32-bit view's ProgramFilesDir;
+            # a fresh 64-bit Wine prefix leaves that view's values out.
+            if ARCH == 'win64':
+                for name, value in [('ProgramFilesDir', r'C:\Program Files (x86)'),
+                                    ('CommonFilesDir', r'C:\Program Files (x86)\Common Files')]:
+                    subprocess.run([WINE, 'reg', 'add', r'HKLM\Software\Microsoft\Windows\CurrentVersion', '/v', name,
+                                    '/d', value, '/f', '/reg:32'], env=env, check=True, timeout=120, **QUIET)
             subprocess.run([WINESERVER, '-w'], env=env, timeout=120, **QUIET)
             # Windows NT has C:\windows\system beside system32; a fresh 64-bit prefix lacks it.
             os.makedirs(os.path.join(work, 'drive_c', 'windows', 'system'), exist_ok=True)
