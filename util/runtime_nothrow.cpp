@@ -50,12 +50,27 @@ const nothrow_t nothrow{};
 // docs/benchmarks.md). The launcher formats only texts and integers (%s, %c, %d
 // with width and precision), which the system's printf writes alike; it knows
 // no %zu or %lld, so keep to those. The vsnprintf keeps the standard contract:
-// always terminated, full length returned.
-extern "C" int __cdecl __ms_vsnprintf(char* buffer, std::size_t size, const char* format, va_list arguments);
-
+// always terminated, full length returned. It measures a cut text itself: the
+// toolchain's version asks GetModuleHandleW for msvcrt, a stub on 95, 98 and Me.
 extern "C" int __cdecl __mingw_vsnprintf(char* buffer, std::size_t size, const char* format,
                                          va_list arguments) {
-    return __ms_vsnprintf(buffer, size, format, arguments);
+    va_list copy;
+    va_copy(copy, arguments);
+    int written = _vsnprintf(buffer, size, format, copy);
+    va_end(copy);
+    if (written >= 0 && static_cast<std::size_t>(written) < size) return written;
+    if (size > 0) buffer[size - 1] = '\0';
+    // Cut short (or no room for the terminator): format again into ever larger scratch blocks.
+    for (std::size_t scratch = size < 64 ? 128 : size * 2; scratch < 0x10000000; scratch *= 2) {
+        char* block = static_cast<char*>(std::malloc(scratch));
+        if (block == nullptr) return -1;
+        va_copy(copy, arguments);
+        written = _vsnprintf(block, scratch, format, copy);
+        va_end(copy);
+        std::free(block);
+        if (written >= 0 && static_cast<std::size_t>(written) < scratch) return written;
+    }
+    return -1;
 }
 
 extern "C" int __cdecl __mingw_vfprintf(FILE* file, const char* format, va_list arguments) {

@@ -45,16 +45,6 @@ WINDOWS_95_AND_NT4 = {
         wcslen''',
 }
 
-# Imported although Windows 95, 98 and Me have them only as stubs: the code falls back at
-# run time, and the functions of the fallback must be imported too. The launcher's own
-# such functions (MoveFileExA among them) are looked up at run time instead.
-FALLBACKS = {
-    # Returns no module: the mingw-w64 runtime, which asks it for msvcrt.dll to find
-    # _vscprintf, then measures a formatted text with its own loop over _vsnprintf.
-    'GetModuleHandleW': {'_vsnprintf'},
-}
-
-
 # What the i486 lacks, among what compilers emit: the Pentium Pro's conditional moves and
 # compares that set the flags (cmov*, fcmov*, fcomi, fucomi and their popping forms) and its
 # long no-operations, the Pentium's time-stamp, performance counter and 8-byte compare and
@@ -151,12 +141,8 @@ class Build(unittest.TestCase):
         imports = imported_functions(headers)
         self.assertTrue(imports, 'no import table found')
         unchecked = {'%s %s' % (dll, name) for dll, names in imports.items() for name in names
-                     if name not in WINDOWS_95_AND_NT4.get(dll, '').split() and name not in FALLBACKS}
+                     if name not in WINDOWS_95_AND_NT4.get(dll, '').split()}
         self.assertEqual(unchecked, set(), 'check these against 95/98/Me and NT 4.0, then list them')
-        imported = set().union(*imports.values())
-        for name, fallback in FALLBACKS.items():
-            if name in imported:
-                self.assertEqual(fallback - imported, set(), name + ' is imported without its fallback')
 
     def test_launcher_runs_on_an_i486(self):
         # Wine runs on today's processors and never faults on these: only the code can tell.
