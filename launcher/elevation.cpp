@@ -13,6 +13,7 @@
 #include "util/run_files.h"
 #include "util/run_state.h"
 #include "util/shell.h"
+#include "util/system_function.h"
 #include "util/token.h"
 #include "util/win_handles.h"
 
@@ -36,8 +37,7 @@ unsigned long startAgainElevated(const std::string& tail, int showCommand, unsig
     UniqueModule shell = loadShellLibrary();
     if (!shell) return GetLastError();
     using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
-    auto execute = reinterpret_cast<ShellExecuteExFunction>(
-        reinterpret_cast<void*>(GetProcAddress(shell.get(), "ShellExecuteExA")));
+    auto execute = moduleFunction<ShellExecuteExFunction>(shell.get(), "ShellExecuteExA");
     const AnsiPath program = ansiPathOf(ownProgramPath());
     if (execute == nullptr) return ERROR_PROC_NOT_FOUND;
     if (program.kind == AnsiPath::Kind::unnamed) return ERROR_FILE_NOT_FOUND;
