@@ -249,7 +249,7 @@ const std::string& Security::userProfile() {
     } else if (!unnamed.empty()) {
         problem = "USERPROFILE " + unnamed + " cannot be named in the ANSI code page and has no short name";
     } else {
-        while (path.size() > 3 && path.back() == '\\') path.pop_back();
+        while (path.size() > 3 && endsWithBackslash(path)) path.pop_back();
         if (!isDir(path)) problem = "USERPROFILE " + path + " names no directory";
     }
     if (problem.empty()) {

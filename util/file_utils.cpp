@@ -46,9 +46,13 @@ std::string getCurrentDir() {
     char buffer[kCurrentDirLimit];
     if (_getcwd(buffer, kCurrentDirLimit) == nullptr || buffer[0] == '\0') return ".";
     std::string dir(buffer);
-    // Only a root ends in a backslash: a Shift-JIS folder ending in "\x95\x5c" does not.
-    if (endsWithBackslash(dir, [](unsigned char c) { return IsDBCSLeadByte(c) != 0; })) dir.pop_back();
+    // Only a root ends in a backslash.
+    if (endsWithBackslash(dir)) dir.pop_back();
     return dir;
+}
+
+bool endsWithBackslash(const std::string& path) {
+    return endsWithBackslash(path, [](unsigned char c) { return IsDBCSLeadByte(c) != 0; });
 }
 
 const char* getPathPtr() {

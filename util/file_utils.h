@@ -6,6 +6,10 @@
 // root), or "." when the system gives none.
 std::string getCurrentDir();
 
+// Whether the path's last character is a backslash under the ANSI code page:
+// the second byte of a Shift-JIS letter ("\x95\x5c") is none.
+bool endsWithBackslash(const std::string& path);
+
 // The search path from the environment ("path", then "PATH", then "Path"), or null.
 const char* getPathPtr();
 
