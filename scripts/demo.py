@@ -28,7 +28,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, '..', 'tests', 'process'))
-from winebed import BUILD_DIR, BedError, Run, WineBed, _parse_record  # noqa: E402
+from winebed import BUILD_DIR, BedError, WineBed  # noqa: E402
 
 DEMO = os.path.join(HERE, '..', 'demo', 'installation')
 DEMO_BUILD = os.path.join(BUILD_DIR, 'demo')
@@ -139,23 +139,6 @@ def wait_for(condition, timeout):
     return None
 
 
-def finish(bed, timeout):
-    """bed.finish, less its removal of launcher.exe and __cmdline.txt: the demo
-    clean-up program removes the whole installation, perhaps before we could."""
-    bed.process.wait(timeout=timeout)
-    with open(bed.exec_out, 'rb') as f:
-        text = f.read().decode('latin-1')
-    exit_code = int(text.split('exit=')[1].split()[0]) if 'exit=' in text else None
-    open(bed.stop_file, 'w').close()
-    bed.watcher.wait(timeout=30)
-    bed.watcher = None
-    records = []
-    if os.path.exists(bed.record):
-        with open(bed.record, 'rb') as f:
-            records = [_parse_record(line) for line in f if line.strip()]
-    return Run(exit_code, records)
-
-
 def log_lines(path):
     try:
         with open(path, 'rb') as f:
@@ -195,7 +178,8 @@ def watch_run(bed, display, out_dir):
         else:
             time.sleep(1)  # let Swing paint
             picture(bed.display, wizard, os.path.join(out_dir, 'wizard.png'))
-    run = finish(bed, timeout=None if display else 180)
+    # The demo clean-up program removes the installation, launcher.exe and its command line with it.
+    run = bed.finish(timeout=None if display else 180, tidy=False)
     times['end'] = time.monotonic() - started
     return run, times, (isinstance(status, tuple), isinstance(wizard, tuple))
 

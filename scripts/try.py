@@ -149,7 +149,7 @@ def run_launcher(bed, command_line, display):
     bed.start(command_line)
     limit = None if display else float(os.environ.get('TRY_TIMEOUT', '300'))
     try:
-        return demo.finish(bed, timeout=limit)
+        return bed.finish(timeout=limit, tidy=False)  # the clean-up program may remove the installation
     except Exception:  # subprocess.TimeoutExpired: the wizard waits for someone
         bed.process.kill()
         return None
