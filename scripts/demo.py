@@ -33,7 +33,6 @@ from winebed import BUILD_DIR, BedError, WineBed  # noqa: E402
 DEMO = os.path.join(HERE, '..', 'demo', 'installation')
 DEMO_BUILD = os.path.join(BUILD_DIR, 'demo')
 JAVASOFT = r'HKLM\SOFTWARE\JavaSoft'
-JDK_KEY = JAVASOFT + r'\JDK'  # Java 9 and later
 WIZARD_TITLE = 'Demo install wizard'
 AUTO_CLOSE_SECONDS = 5
 IMPORT = '/usr/bin/import'  # ImageMagick's, not a stand-in earlier on the PATH
@@ -88,18 +87,36 @@ def stage(bed, version, install_jvm, auto_close):
     if auto_close:
         extra += 'jvmExtraParameters=-Ddemo.autoClose=%d\n' % AUTO_CLOSE_SECONDS
     bed.write('kiv.control', bed.read('kiv.control') + extra.encode())
+    start_dir = keep_logs(bed)
+    if not install_jvm:
+        register_bridge(bed, 'DemoJava', version, ['JDK'])  # where Java 9 and later register
+    return start_dir
+
+
+def keep_logs(bed):
+    """A start directory that gets the logs, and a trace that is kept (an installation's own
+    stays as it is), so the launcher traces every step; returns the start directory."""
+    if not bed.exists('jinstall.log'):
+        bed.write('jinstall.log', b'')
     start_dir = os.path.join(bed.root, 'start dir')
     os.makedirs(start_dir)
     bed.write('startdir.txt', bed.windows_path(start_dir) + '\r\n')
-    bed.write('jinstall.log', b'')  # kept, so the launcher traces every step
-    if not install_jvm:
-        home = bed.drive_c('DemoJava', 'bin')
-        os.makedirs(home)
-        for name in ('javaw.exe', 'java.exe'):
-            shutil.copy(os.path.join(DEMO_BUILD, 'jvm_bridge.exe'), os.path.join(home, name))
-        bed.reg_add(JDK_KEY, 'CurrentVersion', version)
-        bed.reg_add(JDK_KEY + '\\' + version, 'JavaHome', r'C:\DemoJava')
     return start_dir
+
+
+def put_bridge(bin_dir):
+    """The demo JVM bridge as javaw.exe and java.exe in bin_dir."""
+    os.makedirs(bin_dir, exist_ok=True)
+    for name in ('javaw.exe', 'java.exe'):
+        shutil.copy(os.path.join(DEMO_BUILD, 'jvm_bridge.exe'), os.path.join(bin_dir, name))
+
+
+def register_bridge(bed, home, version, products):
+    """The bridge in C:\\<home>\\bin, registered as this version under each JavaSoft product."""
+    put_bridge(bed.drive_c(home, 'bin'))
+    for product in products:
+        bed.reg_add(JAVASOFT + '\\' + product, 'CurrentVersion', version)
+        bed.reg_add(JAVASOFT + '\\%s\\%s' % (product, version), 'JavaHome', 'C:\\' + home)
 
 
 def window_geometry(display, name):
