@@ -28,7 +28,7 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, '..', 'tests', 'process'))
-from winebed import BUILD_DIR, BedError, WineBed  # noqa: E402
+from winebed import BUILD_DIR, BedError, WineBed, read_bytes  # noqa: E402
 
 DEMO = os.path.join(HERE, '..', 'demo', 'installation')
 DEMO_BUILD = os.path.join(BUILD_DIR, 'demo')
@@ -157,11 +157,7 @@ def wait_for(condition, timeout):
 
 
 def log_lines(path):
-    try:
-        with open(path, 'rb') as f:
-            return [line.decode('cp1252').rstrip('\r\n') for line in f if line.strip()]
-    except FileNotFoundError:
-        return []
+    return [line.decode('cp1252').rstrip('\r') for line in read_bytes(path).split(b'\n') if line.strip()]
 
 
 def tell_steps(trace):

@@ -19,7 +19,7 @@ import tempfile
 import time
 
 import demo  # puts tests/process, the test bed's folder, on the module path
-from winebed import BedError, WineBed  # noqa: E402
+from winebed import BedError, WineBed, read_bytes  # noqa: E402
 
 TRY_HOME = 'TryJava'  # C:\TryJava: the registered JVM's home
 REGISTRY_ROOTS = (r'HKEY_LOCAL_MACHINE\Software', r'HKEY_CURRENT_USER\Software')
@@ -86,13 +86,8 @@ def registry_of(bed):
     for root in REGISTRY_ROOTS:
         path = os.path.join(bed.root, 'export.reg')
         bed.wine('reg', 'export', root, bed.windows_path(path), '/y', timeout=120)
-        try:
-            with open(path, 'rb') as f:
-                text = f.read().decode('utf-16', 'replace')
-        except FileNotFoundError:
-            continue
         key = None
-        for line in text.replace('\\\r\n  ', '').splitlines():
+        for line in read_bytes(path).decode('utf-16', 'replace').replace('\\\r\n  ', '').splitlines():
             if line.startswith('[') and line.endswith(']'):
                 key = line[1:-1]
                 keys[key] = []
