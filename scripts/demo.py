@@ -28,12 +28,11 @@ import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, '..', 'tests', 'process'))
-from winebed import BUILD_DIR, BedError, Run, WineBed, _parse_record  # noqa: E402
+from winebed import BUILD_DIR, BedError, WineBed, read_bytes  # noqa: E402
 
 DEMO = os.path.join(HERE, '..', 'demo', 'installation')
 DEMO_BUILD = os.path.join(BUILD_DIR, 'demo')
 JAVASOFT = r'HKLM\SOFTWARE\JavaSoft'
-JDK_KEY = JAVASOFT + r'\JDK'  # Java 9 and later
 WIZARD_TITLE = 'Demo install wizard'
 AUTO_CLOSE_SECONDS = 5
 IMPORT = '/usr/bin/import'  # ImageMagick's, not a stand-in earlier on the PATH
@@ -88,18 +87,36 @@ def stage(bed, version, install_jvm, auto_close):
     if auto_close:
         extra += 'jvmExtraParameters=-Ddemo.autoClose=%d\n' % AUTO_CLOSE_SECONDS
     bed.write('kiv.control', bed.read('kiv.control') + extra.encode())
+    start_dir = keep_logs(bed)
+    if not install_jvm:
+        register_bridge(bed, 'DemoJava', version, ['JDK'])  # where Java 9 and later register
+    return start_dir
+
+
+def keep_logs(bed):
+    """A start directory that gets the logs, and a trace that is kept (an installation's own
+    stays as it is), so the launcher traces every step; returns the start directory."""
+    if not bed.exists('jinstall.log'):
+        bed.write('jinstall.log', b'')
     start_dir = os.path.join(bed.root, 'start dir')
     os.makedirs(start_dir)
     bed.write('startdir.txt', bed.windows_path(start_dir) + '\r\n')
-    bed.write('jinstall.log', b'')  # kept, so the launcher traces every step
-    if not install_jvm:
-        home = bed.drive_c('DemoJava', 'bin')
-        os.makedirs(home)
-        for name in ('javaw.exe', 'java.exe'):
-            shutil.copy(os.path.join(DEMO_BUILD, 'jvm_bridge.exe'), os.path.join(home, name))
-        bed.reg_add(JDK_KEY, 'CurrentVersion', version)
-        bed.reg_add(JDK_KEY + '\\' + version, 'JavaHome', r'C:\DemoJava')
     return start_dir
+
+
+def put_bridge(bin_dir):
+    """The demo JVM bridge as javaw.exe and java.exe in bin_dir."""
+    os.makedirs(bin_dir, exist_ok=True)
+    for name in ('javaw.exe', 'java.exe'):
+        shutil.copy(os.path.join(DEMO_BUILD, 'jvm_bridge.exe'), os.path.join(bin_dir, name))
+
+
+def register_bridge(bed, home, version, products):
+    """The bridge in C:\\<home>\\bin, registered as this version under each JavaSoft product."""
+    put_bridge(bed.drive_c(home, 'bin'))
+    for product in products:
+        bed.reg_add(JAVASOFT + '\\' + product, 'CurrentVersion', version)
+        bed.reg_add(JAVASOFT + '\\%s\\%s' % (product, version), 'JavaHome', 'C:\\' + home)
 
 
 def window_geometry(display, name):
@@ -139,29 +156,8 @@ def wait_for(condition, timeout):
     return None
 
 
-def finish(bed, timeout):
-    """bed.finish, less its removal of launcher.exe and __cmdline.txt: the demo
-    clean-up program removes the whole installation, perhaps before we could."""
-    bed.process.wait(timeout=timeout)
-    with open(bed.exec_out, 'rb') as f:
-        text = f.read().decode('latin-1')
-    exit_code = int(text.split('exit=')[1].split()[0]) if 'exit=' in text else None
-    open(bed.stop_file, 'w').close()
-    bed.watcher.wait(timeout=30)
-    bed.watcher = None
-    records = []
-    if os.path.exists(bed.record):
-        with open(bed.record, 'rb') as f:
-            records = [_parse_record(line) for line in f if line.strip()]
-    return Run(exit_code, records)
-
-
 def log_lines(path):
-    try:
-        with open(path, 'rb') as f:
-            return [line.decode('cp1252').rstrip('\r\n') for line in f if line.strip()]
-    except FileNotFoundError:
-        return []
+    return [line.decode('cp1252').rstrip('\r') for line in read_bytes(path).split(b'\n') if line.strip()]
 
 
 def tell_steps(trace):
@@ -195,7 +191,8 @@ def watch_run(bed, display, out_dir):
         else:
             time.sleep(1)  # let Swing paint
             picture(bed.display, wizard, os.path.join(out_dir, 'wizard.png'))
-    run = finish(bed, timeout=None if display else 180)
+    # The demo clean-up program removes the installation, launcher.exe and its command line with it.
+    run = bed.finish(timeout=None if display else 180, tidy=False)
     times['end'] = time.monotonic() - started
     return run, times, (isinstance(status, tuple), isinstance(wizard, tuple))
 

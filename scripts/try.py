@@ -19,9 +19,8 @@ import tempfile
 import time
 
 import demo  # puts tests/process, the test bed's folder, on the module path
-from winebed import BUILD_DIR, BedError, WineBed  # noqa: E402
+from winebed import BedError, WineBed, read_bytes  # noqa: E402
 
-JAVASOFT = r'HKLM\SOFTWARE\JavaSoft'
 TRY_HOME = 'TryJava'  # C:\TryJava: the registered JVM's home
 REGISTRY_ROOTS = (r'HKEY_LOCAL_MACHINE\Software', r'HKEY_CURRENT_USER\Software')
 WINE_OWN = r'\Software\Wine'  # Wine's own settings, which it writes as any window is shown
@@ -53,26 +52,16 @@ def windows_command_line(arguments):
 
 def place_jvm(bed, control, version):
     """Puts the bridge where kiv.control looks for a JVM; says where."""
-    bridge = os.path.join(BUILD_DIR, 'demo', 'jvm_bridge.exe')
     bundled = control.get('jvmBundledDir', '').replace('\\', '/')
     extractor = control.get('jvmSelfExtractor', '').replace('\\', '/').split('/')[-1]
     vendor = control.get('jvmThirdPartyInstaller', '').lower() in ('true', 'yes')
     if bundled:
-        home = bed.path(os.path.join(bundled, 'bin'))
-        os.makedirs(home, exist_ok=True)
-        for name in ('javaw.exe', 'java.exe'):
-            shutil.copy(bridge, os.path.join(home, name))
+        demo.put_bridge(bed.path(os.path.join(bundled, 'bin')))
         return 'carried, as jvmBundledDir=%s (its bin\\java.exe and javaw.exe replaced)' % bundled
     if extractor and not vendor:
-        shutil.copy(os.path.join(BUILD_DIR, 'demo', 'demo_jre_setup.exe'), bed.path(extractor))
+        shutil.copy(os.path.join(demo.DEMO_BUILD, 'demo_jre_setup.exe'), bed.path(extractor))
         return 'carried, as the self-extractor %s (the demo\'s, which unpacks the bridge)' % extractor
-    home = bed.drive_c(TRY_HOME, 'bin')
-    os.makedirs(home)
-    for name in ('javaw.exe', 'java.exe'):
-        shutil.copy(bridge, os.path.join(home, name))
-    for key in ('JDK', 'Java Runtime Environment'):
-        bed.reg_add(JAVASOFT + '\\' + key, 'CurrentVersion', version)
-        bed.reg_add(JAVASOFT + '\\%s\\%s' % (key, version), 'JavaHome', 'C:\\' + TRY_HOME)
+    demo.register_bridge(bed, TRY_HOME, version, ['JDK', 'Java Runtime Environment'])
     return 'registered as C:\\%s under JavaSoft\\JDK\\%s and JavaSoft\\Java Runtime Environment\\%s' % (
         TRY_HOME, version, version)
 
@@ -97,13 +86,8 @@ def registry_of(bed):
     for root in REGISTRY_ROOTS:
         path = os.path.join(bed.root, 'export.reg')
         bed.wine('reg', 'export', root, bed.windows_path(path), '/y', timeout=120)
-        try:
-            with open(path, 'rb') as f:
-                text = f.read().decode('utf-16', 'replace')
-        except FileNotFoundError:
-            continue
         key = None
-        for line in text.replace('\\\r\n  ', '').splitlines():
+        for line in read_bytes(path).decode('utf-16', 'replace').replace('\\\r\n  ', '').splitlines():
             if line.startswith('[') and line.endswith(']'):
                 key = line[1:-1]
                 keys[key] = []
@@ -149,7 +133,7 @@ def run_launcher(bed, command_line, display):
     bed.start(command_line)
     limit = None if display else float(os.environ.get('TRY_TIMEOUT', '300'))
     try:
-        return demo.finish(bed, timeout=limit)
+        return bed.finish(timeout=limit, tidy=False)  # the clean-up program may remove the installation
     except Exception:  # subprocess.TimeoutExpired: the wizard waits for someone
         bed.process.kill()
         return None
@@ -173,11 +157,7 @@ def main(arguments):
 
     with WineBed(install_name=os.path.basename(folder), display=display) as bed:
         shutil.copytree(folder, bed.install_dir, dirs_exist_ok=True)
-        if not bed.exists('jinstall.log'):
-            bed.write('jinstall.log', b'')  # kept, so the launcher traces every step
-        start_dir = os.path.join(bed.root, 'start dir')
-        os.makedirs(start_dir)
-        bed.write('startdir.txt', bed.windows_path(start_dir) + '\r\n')
+        start_dir = demo.keep_logs(bed)
         print('JVM: the host JDK %s behind the demo JVM bridge, %s' % (version, place_jvm(bed, control, version)))
         print('Display: %s' % (display or 'a private Xvfb (no DISPLAY set); boxes are answered OK'))
         before = machine_state(bed)

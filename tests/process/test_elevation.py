@@ -4,7 +4,7 @@ not elevated, as on Windows with UAC switched off. The refused prompt is a unit 
 import os
 import unittest
 
-from winebed import SUFFIX, WineBed, jvm_runs, read_record
+from winebed import JRE, SUFFIX, WineBed, jvm_runs, read_record
 
 NEEDS_ADMIN = (b'This installation needs administrator rights.\r\rStart it again as an administrator, or ask '
                b'your administrator to install it.' + SUFFIX)
@@ -30,12 +30,12 @@ class ExecutionLevel(unittest.TestCase):
             (REQUIRE, 'winxp', Q, [], 0, 2, [b' changes nothing before Windows Vista: runs as started']),
         ]
         with WineBed() as bed:
-            bin_dir = bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment')
+            bin_dir = bed.add_jvm('jre', '1.3.1', product=JRE)
             for level, token, command_line, boxes, code, jvm, lines in rows:
                 with self.subTest(level=level, token=token, command_line=command_line):
-                    for name in ('jinstall.log', 'wizard-run.txt', 'errors.log', os.path.join(bin_dir, 'jvm-runs.txt')):
-                        if bed.exists(name):
-                            os.remove(bed.path(name))
+                    # The trace starts afresh with the installation below.
+                    for name in bed.existing('wizard-run.txt', 'errors.log', os.path.join(bin_dir, 'jvm-runs.txt')):
+                        os.remove(bed.path(name))
                     if token == 'winxp':
                         bed.reg_add(r'HKCU\Software\Wine\AppDefaults\launcher.exe', 'Version', 'winxp')
                     bed.installation('executionLevel=%s\nexitCodeReport=true\njvmRequiredVersion=1.3\n'

@@ -6,7 +6,7 @@ import subprocess
 import time
 import unittest
 
-from winebed import BOXWATCH, NO_JRE_BOX, SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed, jvm_runs, read_record
+from winebed import BOXWATCH, JRE, NO_JRE_BOX, SCRIPTED_LAUNCHER, TOOLS_DIR, WineBed, jvm_runs, read_record
 
 SEMAPHORES = ('__kivinstall.sem', '__kivshow.sem')
 
@@ -166,7 +166,7 @@ class OneRunPerFolder(unittest.TestCase):
     def test_a_second_launcher_in_the_folder_ends_at_once_and_the_first_runs_alone(self):
         with WineBed() as bed:
             hold = os.path.join(bed.root, 'hold')
-            jvm_bin = bed.add_jvm('jre', '1.3.1', product='Java Runtime Environment',
+            jvm_bin = bed.add_jvm('jre', '1.3.1', product=JRE,
                                   config='version=1.3.1\nholdWhile=%s\n' % bed.windows_path(hold))
             for control, second_code in [('exitCodeReport=true\n', 1618), ('', 0)]:
                 with self.subTest(second_code=second_code):
@@ -188,4 +188,3 @@ class OneRunPerFolder(unittest.TestCase):
                     runs = jvm_runs(jvm_bin)[before:]
                     self.assertEqual([b' TestJvm ' in line for line in runs], [True, False])
                     self.assertEqual(bed.log('jinstall.log').count(b'Preparing Java install wizard'), 1)
-                    os.remove(bed.path('jinstall.log'))

@@ -17,7 +17,8 @@ import demo  # noqa: E402
 
 class TrialRun(unittest.TestCase):
     def test_the_demo_installation_installs_its_jvm_and_the_report_names_what_was_left(self):
-        with tempfile.TemporaryDirectory(dir=os.environ.get('LAUNCHER_BED_ROOT')) as folder:
+        bed_root = os.environ.get('LAUNCHER_BED_ROOT')
+        with tempfile.TemporaryDirectory(dir=bed_root) as folder, tempfile.TemporaryDirectory(dir=bed_root) as logs:
             for name in os.listdir(demo.DEMO):
                 shutil.copy(os.path.join(demo.DEMO, name), folder)
             for source, name in [('java/TestJvm.class', 'TestJvm.class'), ('demo/install.jar', 'install.jar'),
@@ -27,7 +28,8 @@ class TrialRun(unittest.TestCase):
             with open(os.path.join(folder, 'kiv.control'), 'a') as f:
                 f.write('jvmVersion=%s\njvmExtraParameters=-Ddemo.autoClose=1\n' % version)
             before = sorted(os.listdir(folder))
-            env = {k: v for k, v in os.environ.items() if k != 'DISPLAY'}
+            # The folder where the trial run saves its logs is a temporary one of the test's.
+            env = dict({k: v for k, v in os.environ.items() if k != 'DISPLAY'}, TMPDIR=logs)
             out = subprocess.run(['bash', os.path.join(SCRIPTS, 'try.sh'), folder, '-q', 'C:\\Acme Suite'],
                                  env=env, capture_output=True, text=True, timeout=110).stdout
             self.assertEqual(sorted(os.listdir(folder)), before)  # only a copy runs

@@ -132,11 +132,8 @@ class ProfileCopies(unittest.TestCase):
     def test_a_replace_in_plug_in_mode_backs_up_both_the_home_and_the_profile_file_on_win10(self):
         with WineBed() as bed:
             plays(bed, 'win10')
-            bed.add_jvm('plugin', '1.3.1', product='Java Plug-in', subkey='1.3')
-            bed.add_browser()
-            bed.installation(REPORT + USER_POLICY + 'jvmName=Java Plug-in\njvmRequiredVersion=1.3\n'
-                             'jvmCommandName=javaw.exe\nappletUrl=http://example.invalid/start.html\n')
-            bed.write('start.html', '<html></html>')
+            bed.applet(REPORT + USER_POLICY + 'jvmCommandName=javaw.exe\n'
+                       'appletUrl=http://example.invalid/start.html\n')
             bed.write('.java.policy', POLICY)
             homes = (bed.drive_c('windows'), bed.drive_c('users', 'tester'))
             for home in homes:

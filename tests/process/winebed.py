@@ -485,8 +485,9 @@ class WineBed:
             env=dict(self.env, BOXWATCH_ANSWER=self.answer), cwd=self.root, **QUIET)
         time.sleep(0.3)
 
-    def finish(self, timeout=60):
-        """Waits for the launcher to end and collects what it left."""
+    def finish(self, timeout=60, tidy=True):
+        """Waits for the launcher to end and collects what it left; with tidy, removes the
+        launcher and its command line (not where a clean-up program removes the installation)."""
         self.process.wait(timeout=timeout)
         text = self.read(self.exec_out).decode('latin-1')
         exit_code = int(text.split('exit=')[1].split()[0]) if 'exit=' in text else None
@@ -496,8 +497,9 @@ class WineBed:
             self.watcher.wait(timeout=30)
             self.watcher = None
             records = [_parse_record(line) for line in read_bytes(self.record).split(b'\n') if line.strip()]
-        for name in self.existing('__cmdline.txt', self.launcher_name):
-            os.remove(self.path(name))
+        if tidy:
+            for name in self.existing('__cmdline.txt', self.launcher_name):
+                os.remove(self.path(name))
         return Run(exit_code, records)
 
     def run(self, command_line='', program=LAUNCHER, timeout=60, from_dir=None, token=None, station=None):
